@@ -1,0 +1,16 @@
+// Which device platform this build of the library is for. Exactly one of
+// RILO_FLAVOUR_EC7, RILO_FLAVOUR_CE5, RILO_FLAVOUR_CE, RILO_FLAVOUR_WIN32 is
+// defined by the build.
+#pragma once
+
+#include "prorate.h"
+
+#if defined(RILO_FLAVOUR_EC7) + defined(RILO_FLAVOUR_CE5) + defined(RILO_FLAVOUR_CE) + defined(RILO_FLAVOUR_WIN32) != 1
+#error "define exactly one RILO_FLAVOUR_*"
+#endif
+
+#if defined(RILO_FLAVOUR_WIN32)
+constexpr SingleRounding kProrateRounding = SingleRounding::Result;
+#else
+constexpr SingleRounding kProrateRounding = SingleRounding::Operands;
+#endif

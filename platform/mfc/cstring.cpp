@@ -1,0 +1,67 @@
+#include "cstring.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace {
+
+void AppendNarrow(std::wstring& out, const char* text)
+{
+    if (!text) {
+        out += L"(null)";
+        return;
+    }
+    const int n = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    if (n <= 1)
+        return;
+    const size_t at = out.size();
+    out.resize(at + static_cast<size_t>(n));
+    MultiByteToWideChar(CP_ACP, 0, text, -1, &out[at], n);
+    out.resize(at + static_cast<size_t>(n - 1));
+}
+
+void AppendNumber(std::wstring& out, const wchar_t* format, unsigned long long value)
+{
+    wchar_t digits[32];
+    swprintf(digits, 32, format, value);
+    out += digits;
+}
+
+} // namespace
+
+void CString::Format(const wchar_t* format, ...)
+{
+    std::wstring out;
+    va_list args;
+    va_start(args, format);
+    for (const wchar_t* p = format; *p; ++p) {
+        if (*p != L'%' || !p[1]) {
+            out += *p;
+            continue;
+        }
+        switch (*++p) {
+        case L's': {
+            const wchar_t* text = va_arg(args, const wchar_t*);
+            out += text ? text : L"(null)";
+            break;
+        }
+        case L'S':
+            AppendNarrow(out, va_arg(args, const char*));
+            break;
+        case L'd':
+            AppendNumber(out, L"%lld", static_cast<unsigned long long>(static_cast<long long>(va_arg(args, int))));
+            break;
+        case L'u':
+            AppendNumber(out, L"%llu", va_arg(args, unsigned int));
+            break;
+        case L'x':
+            AppendNumber(out, L"%llx", va_arg(args, unsigned int));
+            break;
+        default:
+            out += *p;
+            break;
+        }
+    }
+    va_end(args);
+    m_text.swap(out);
+}

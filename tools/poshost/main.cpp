@@ -1,0 +1,133 @@
+// Stand-in for the POS script engine: loads one build of the library by
+// path, calls one export with arguments from the command line, and prints
+// what the export gave back, one "name=value" line each.
+//
+//   poshost <library> load
+//   poshost <library> do_prorate <total> <part> <amount>
+//   poshost <library> ProrateEx <total> <part> <array1> <count1> <array2> <count2> <v1> <v2> <v3>
+//
+// Arrays are comma-separated integers ("" for none). Pointer arguments also
+// take "@null", "@noaccess" (memory that faults on any access) and the
+// prefix "@ro:" (read-only memory). Arrays end at a no-access page, so a
+// count beyond the list runs into a fault, as a script's bad count would.
+#include "caller_memory.h"
+#include "arguments.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+using DoProrateFn = int (*)(const char*, const char*, const char*, char*);
+using ProrateExFn = void (*)(int, int, int*, int, int*, int, int*, int*, int*, int*);
+
+int Usage()
+{
+    std::fprintf(stderr,
+                 "usage: poshost <library> load\n"
+                 "       poshost <library> do_prorate <total> <part> <amount>\n"
+                 "       poshost <library> ProrateEx <total> <part> <array1> <count1> <array2> <count2> <v1> <v2> "
+                 "<v3>\n");
+    return 2;
+}
+
+void PrintInts(const char* name, const int* values, int count, bool readable)
+{
+    std::printf("%s=", name);
+    if (!readable)
+        std::printf("<not readable>");
+    for (int i = 0; readable && i < count; ++i)
+        std::printf(i ? ",%d" : "%d", values[i]);
+    std::printf("\n");
+}
+
+int CallDoProrate(FARPROC proc, char** args, int count)
+{
+    if (count != 3)
+        return Usage();
+    CallerMemory memory;
+    const char* texts[3];
+    for (int i = 0; i < 3; ++i)
+        if (!memory.Text(args[i], &texts[i]))
+            return Fail("not a text argument: %s", args[i]);
+    // The caller's buffer of 64 characters, followed by a canary.
+    char buffer[64 + 16];
+    std::memset(buffer, 0x5A, sizeof buffer);
+    const int written = reinterpret_cast<DoProrateFn>(reinterpret_cast<void*>(proc))(texts[0], texts[1], texts[2], buffer);
+    bool canary = true;
+    for (size_t i = 64; i < sizeof buffer; ++i)
+        canary = canary && buffer[i] == 0x5A;
+    std::printf("return=%d\n", written);
+    std::printf("result=%.*s\n", static_cast<int>(strnlen(buffer, 64)), buffer);
+    std::printf("canary=%s\n", canary ? "intact" : "overwritten");
+    return canary ? 0 : 1;
+}
+
+int CallProrateEx(FARPROC proc, char** args, int count)
+{
+    if (count != 9)
+        return Usage();
+    int total = 0, part = 0, count1 = 0, count2 = 0;
+    if (!ParseInt(args[0], &total) || !ParseInt(args[1], &part) || !ParseInt(args[3], &count1) ||
+        !ParseInt(args[5], &count2))
+        return Fail("total, part and counts must be integers");
+    CallerMemory memory;
+    IntBlock array1, array2, v1, v2, v3;
+    if (!memory.Ints(args[2], &array1) || !memory.Ints(args[4], &array2))
+        return Fail("an array is a comma-separated list of integers: %s %s", args[2], args[4]);
+    if (!memory.Ints(args[6], &v1) || !memory.Ints(args[7], &v2) || !memory.Ints(args[8], &v3) || v1.count > 1 ||
+        v2.count > 1 || v3.count > 1)
+        return Fail("a single value is one integer");
+    int status = -1;
+    reinterpret_cast<ProrateExFn>(reinterpret_cast<void*>(proc))(total, part, array1.data, count1, array2.data, count2,
+                                                                 v1.data, v2.data, v3.data, &status);
+    PrintInts("array1", array1.data, array1.count, array1.readable);
+    PrintInts("array2", array2.data, array2.count, array2.readable);
+    PrintInts("value1", v1.data, v1.count, v1.readable);
+    PrintInts("value2", v2.data, v2.count, v2.readable);
+    PrintInts("value3", v3.data, v3.count, v3.readable);
+    std::printf("status=%d\n", status);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3)
+        return Usage();
+    const char* path = argv[1];
+    const std::string exportName = argv[2];
+    if (exportName != "load" && exportName != "do_prorate" && exportName != "ProrateEx")
+        return Fail("unknown export: %s", argv[2]);
+
+    HMODULE library = LoadLibraryA(path);
+    if (!library)
+    {
+        std::fprintf(stderr, "poshost: cannot load library %s (error %lu)\n", path, GetLastError());
+        return 3;
+    }
+    std::printf("library=%s\nloaded\n", path);
+
+    int rc = 0;
+    if (exportName != "load") {
+        FARPROC proc = GetProcAddress(library, exportName.c_str());
+        if (!proc) {
+            std::fprintf(stderr, "poshost: %s has no export %s\n", path, exportName.c_str());
+            FreeLibrary(library);
+            return 4;
+        }
+        std::printf("export=%s\n", exportName.c_str());
+        rc = exportName == "do_prorate" ? CallDoProrate(proc, argv + 3, argc - 3)
+                                        : CallProrateEx(proc, argv + 3, argc - 3);
+    }
+    std::fflush(stdout);
+    if (!FreeLibrary(library))
+        return Fail("cannot unload library %s", path);
+    std::printf("unloaded\n");
+    return rc;
+}

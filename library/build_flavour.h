@@ -14,3 +14,17 @@ constexpr SingleRounding kProrateRounding = SingleRounding::Result;
 #else
 constexpr SingleRounding kProrateRounding = SingleRounding::Operands;
 #endif
+
+// Whether the dialog exports build a dialog again when it ends with the
+// rebuild code, and whether this build's dialogs ask for that on a screen
+// change. Only the Embedded Compact 7 dialogs ask; CE 5 keeps the loop.
+#if defined(RILO_FLAVOUR_EC7)
+constexpr bool kDialogsAskForRebuild = true;
+constexpr bool kExportsRebuild = true;
+#elif defined(RILO_FLAVOUR_CE5)
+constexpr bool kDialogsAskForRebuild = false;
+constexpr bool kExportsRebuild = true;
+#else
+constexpr bool kDialogsAskForRebuild = false;
+constexpr bool kExportsRebuild = false;
+#endif

@@ -3,7 +3,13 @@
 
 #include <windows.h>
 
+#include "controls.h"
 #include "cstring.h"
 #include "cstringarray.h"
+#include "dialog.h"
+#include "gdi.h"
+#include "geometry.h"
 #include "msgmap.h"
+#include "object.h"
 #include "winapp.h"
+#include "wnd.h"

@@ -6,15 +6,6 @@ HINSTANCE g_resourceModule = nullptr;
 AFX_MODULE_STATE g_moduleState;
 } // namespace
 
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
-
-const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
-{
-    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
-    static const AFX_MSGMAP map = {nullptr, &entries[0]};
-    return &map;
-}
-
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
 END_MESSAGE_MAP()
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "msgmap.h"
+#include "object.h"
 
 class CWinApp : public CCmdTarget {
 public:

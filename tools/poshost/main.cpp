@@ -5,6 +5,13 @@
 //   poshost <library> load
 //   poshost <library> do_prorate <total> <part> <amount>
 //   poshost <library> ProrateEx <total> <part> <array1> <count1> <array2> <count2> <v1> <v2> <v3>
+//   poshost <library> rilo_short_inq <lines> <version>
+//   poshost <library> rilo_display <caption> <lines> <mode>
+//   poshost <library> rilo_list_input <title> <heading> <items> <unused> <version>
+//   poshost <library> rilo_gst_select <title> <heading> <guest line> <markers> <mode>
+//
+// Texts take the escapes \xHH (one byte, e.g. \x1C, the separator of a
+// text list) and \\; "@null" passes a null text.
 //
 // Arrays are comma-separated integers ("" for none). Pointer arguments also
 // take "@null", "@noaccess" (memory that faults on any access) and the
@@ -24,6 +31,13 @@ namespace {
 
 using DoProrateFn = int (*)(const char*, const char*, const char*, char*);
 using ProrateExFn = void (*)(int, int, int*, int, int*, int, int*, int*, int*, int*);
+using ShortInqFn = void (*)(const char*, const char*);
+using DisplayFn = void (*)(const char*, const char*, int, int*);
+using ListInputFn = void (*)(const char*, const char*, const char*, int, const char*, int*);
+using GstSelectFn = void (*)(const char*, const char*, const char*, const char*, int, int*);
+
+// What the end code holds before the call: shows whether it was written.
+constexpr int kUnwritten = -123456789;
 
 int Usage()
 {
@@ -31,7 +45,11 @@ int Usage()
                  "usage: poshost <library> load\n"
                  "       poshost <library> do_prorate <total> <part> <amount>\n"
                  "       poshost <library> ProrateEx <total> <part> <array1> <count1> <array2> <count2> <v1> <v2> "
-                 "<v3>\n");
+                 "<v3>\n"
+                 "       poshost <library> rilo_short_inq <lines> <version>\n"
+                 "       poshost <library> rilo_display <caption> <lines> <mode>\n"
+                 "       poshost <library> rilo_list_input <title> <heading> <items> <unused> <version>\n"
+                 "       poshost <library> rilo_gst_select <title> <heading> <guest line> <markers> <mode>\n");
     return 2;
 }
 
@@ -94,6 +112,80 @@ int CallProrateEx(FARPROC proc, char** args, int count)
     return 0;
 }
 
+void PrintEndCode(int endCode)
+{
+    if (endCode == kUnwritten)
+        std::printf("endcode=unwritten\n");
+    else
+        std::printf("endcode=%d\n", endCode);
+}
+
+// Texts of a dialog export, with their escapes resolved.
+bool DialogTexts(char** args, int count, std::vector<std::string>& storage, std::vector<const char*>& texts)
+{
+    storage.resize(static_cast<size_t>(count));
+    texts.resize(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        if (std::strcmp(args[i], "@null") == 0) {
+            texts[i] = nullptr;
+            continue;
+        }
+        if (!Unescape(args[i], &storage[i]))
+            return false;
+        texts[i] = storage[i].c_str();
+    }
+    return true;
+}
+
+int CallDialog(const std::string& name, FARPROC proc, char** args, int count)
+{
+    void* fn = reinterpret_cast<void*>(proc);
+    std::vector<std::string> storage;
+    std::vector<const char*> t;
+    int endCode = kUnwritten;
+    int mode = 0;
+    if (name == "rilo_short_inq") {
+        if (count != 2)
+            return Usage();
+        if (!DialogTexts(args, 2, storage, t))
+            return Fail("bad escape in a text");
+        reinterpret_cast<ShortInqFn>(fn)(t[0], t[1]);
+        std::printf("endcode=none\n");
+        return 0;
+    }
+    if (name == "rilo_display") {
+        if (count != 3)
+            return Usage();
+        if (!DialogTexts(args, 2, storage, t) || !ParseInt(args[2], &mode))
+            return Fail("rilo_display takes a caption, lines and an integer mode");
+        reinterpret_cast<DisplayFn>(fn)(t[0], t[1], mode, &endCode);
+    } else if (name == "rilo_list_input") {
+        int unused = 0;
+        if (count != 5)
+            return Usage();
+        if (!DialogTexts(args, 3, storage, t) || !ParseInt(args[3], &unused))
+            return Fail("rilo_list_input takes a title, a heading, items, an integer and a version");
+        std::string version;
+        if (!Unescape(args[4], &version))
+            return Fail("bad escape in a text");
+        reinterpret_cast<ListInputFn>(fn)(t[0], t[1], t[2], unused, version.c_str(), &endCode);
+    } else {
+        if (count != 5)
+            return Usage();
+        if (!DialogTexts(args, 4, storage, t) || !ParseInt(args[4], &mode))
+            return Fail("rilo_gst_select takes a title, a heading, a guest line, markers and an integer mode");
+        reinterpret_cast<GstSelectFn>(fn)(t[0], t[1], t[2], t[3], mode, &endCode);
+    }
+    PrintEndCode(endCode);
+    return 0;
+}
+
+bool IsDialogExport(const std::string& name)
+{
+    return name == "rilo_short_inq" || name == "rilo_display" || name == "rilo_list_input" ||
+           name == "rilo_gst_select";
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -102,7 +194,7 @@ int main(int argc, char** argv)
         return Usage();
     const char* path = argv[1];
     const std::string exportName = argv[2];
-    if (exportName != "load" && exportName != "do_prorate" && exportName != "ProrateEx")
+    if (exportName != "load" && exportName != "do_prorate" && exportName != "ProrateEx" && !IsDialogExport(exportName))
         return Fail("unknown export: %s", argv[2]);
 
     HMODULE library = LoadLibraryA(path);
@@ -122,8 +214,12 @@ int main(int argc, char** argv)
             return 4;
         }
         std::printf("export=%s\n", exportName.c_str());
-        rc = exportName == "do_prorate" ? CallDoProrate(proc, argv + 3, argc - 3)
-                                        : CallProrateEx(proc, argv + 3, argc - 3);
+        if (IsDialogExport(exportName))
+            rc = CallDialog(exportName, proc, argv + 3, argc - 3);
+        else if (exportName == "do_prorate")
+            rc = CallDoProrate(proc, argv + 3, argc - 3);
+        else
+            rc = CallProrateEx(proc, argv + 3, argc - 3);
     }
     std::fflush(stdout);
     if (!FreeLibrary(library))

@@ -1,0 +1,83 @@
+#include "dialog_common.h"
+
+#include <cwchar>
+
+void CoverScreen(CWnd& dialog)
+{
+    const int w = GetSystemMetrics(SM_CXSCREEN);
+    const int h = GetSystemMetrics(SM_CYSCREEN);
+    dialog.SetWindowPos(&CWnd::wndTop, 0, 0, w, h, SWP_SHOWWINDOW);
+    dialog.SetForegroundWindow();
+    dialog.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+}
+
+void DialogEdges(const CWnd& dialog, int& R, int& B)
+{
+    CRect window;
+    dialog.GetWindowRect(window);
+    R = window.right;
+    B = window.bottom;
+}
+
+void CreateListFont(CFont& font, const CString& face)
+{
+    LOGFONTW logFont = {};
+    logFont.lfHeight = 18;
+    logFont.lfWeight = FW_NORMAL;
+    // The face field holds 31 characters: a longer name is cut there.
+    wcsncpy(logFont.lfFaceName, face, LF_FACESIZE - 1);
+    font.CreateFontIndirect(&logFont);
+}
+
+void Place(CWnd& control, const LayoutRect& rect, BOOL repaint)
+{
+    control.MoveWindow(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, repaint);
+}
+
+void SetUpListColumn(CListCtrl& list, CMyHeaderCtrl& header, const CString& heading)
+{
+    CRect client;
+    list.GetClientRect(client);
+    list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    list.InsertColumn(0, heading, LVCFMT_LEFT, client.Width() + 450, -1);
+    header.SubclassWindow(list.GetHeaderCtrlHandle());
+}
+
+void InsertRows(CListCtrl& list, const CStringArray& rows)
+{
+    for (int i = 0; i < rows.GetSize(); ++i) {
+        CString row;
+        row.Format(L"%s", static_cast<const wchar_t*>(rows[i]));
+        list.InsertItem(i, row);
+    }
+}
+
+void PressKeys(CListCtrl& list, UINT key, int count)
+{
+    for (int i = 0; i < count; ++i)
+        list.SendMessage(WM_KEYDOWN, key, 0);
+    list.SetFocus();
+}
+
+void DressButton(CMyButton& button, const ButtonLook& look)
+{
+    button.SetWindowText(L"");
+    button.SetText(look.caption ? look.caption : L"");
+    button.SetBitmapID(look.bitmap);
+    button.SetBitmapHAlign(1);
+    button.SetBitmapVAlign(1);
+    button.SetBackColor(RGB(192, 192, 192));
+    if (look.caption) {
+        button.SetTextHAlign(1);
+        button.SetTextVAlign(1);
+        button.SetFont(L"Arial", 18, 1, 0, 0);
+    }
+    if (look.setColor)
+        button.SetTextColor(look.captionColor);
+    if (look.bitmapYOffset)
+        button.SetBitmapYOffset(look.bitmapYOffset);
+    if (look.textYOffset)
+        button.SetTextYOffset(look.textYOffset);
+    button.SetRounded(1);
+    button.Invalidate(TRUE);
+}

@@ -1,0 +1,99 @@
+// The four dialog exports: convert the texts, run the dialog (again while it
+// asks to be rebuilt for a changed screen), and write the end code once.
+#include "build_flavour.h"
+#include "display_dialog.h"
+#include "guest_dialog.h"
+#include "list_dialog.h"
+#include "mode.h"
+#include "text_conversion.h"
+
+#include <memory>
+
+namespace {
+
+// A null text from the host is read as an empty one.
+const char* Text(const char* text) { return text ? text : ""; }
+
+// Runs passes of the modal loop until a dialog ends for good.
+template <class Pass>
+int RunDialog(Pass pass)
+{
+    int endCode = pass();
+    while (kExportsRebuild && endCode == RESULT_REBUILD)
+        endCode = pass();
+    return endCode;
+}
+
+void WriteEndCode(int* endCode, int value)
+{
+    if (endCode)
+        *endCode = value;
+}
+
+int RunDisplay(const CString& title, const CString& lines, int16_t mode)
+{
+    return RunDialog([&] {
+        std::unique_ptr<CIddDlgShort32> dialog(new CIddDlgShort32(nullptr));
+        dialog->SetTitle(title);
+        dialog->SetMode(mode);
+        ForEachPiece(lines, LastPiece::KeepIfNotEmpty, [&](const CString& line) { dialog->AddLine(line); });
+        return static_cast<int>(dialog->DoModal());
+    });
+}
+
+} // namespace
+
+extern "C" void rilo_short_inq(const char* lines, const char* version)
+{
+    const CString title = FormattedText(L"Zenta Rilo V.%S", Text(version));
+    const CString text = CodePageText(Text(lines));
+    AFX_MANAGE_STATE(AfxGetStaticModuleState());
+    RunDisplay(title, text, 2);
+}
+
+extern "C" void rilo_display(const char* caption, const char* lines, int mode, int* endCode)
+{
+    const CString title = FormattedText(L"%S", Text(caption));
+    const CString text = CodePageText(Text(lines));
+    AFX_MANAGE_STATE(AfxGetStaticModuleState());
+    WriteEndCode(endCode, RunDisplay(title, text, ModeFromArgument(mode)));
+}
+
+extern "C" void rilo_list_input(const char* title, const char* heading, const char* items, int /*unused*/,
+                                const char* version, int* endCode)
+{
+    const CString titleText = FormattedText(L"%S", Text(title));
+    const CString headingText = FormattedText(L"%S", Text(heading));
+    const CString versionText = FormattedText(L"%S", Text(version));
+    const CString itemText = CodePageText(Text(items));
+    AFX_MANAGE_STATE(AfxGetStaticModuleState());
+    (void)versionText; // shown only by the Win32 workstation build
+    const int code = RunDialog([&] {
+        std::unique_ptr<CIddDlgList32> dialog(new CIddDlgList32(nullptr));
+        dialog->SetTitle(titleText);
+        dialog->SetHeading(headingText);
+        ForEachPiece(itemText, LastPiece::Drop, [&](const CString& item) { dialog->AddItem(item); });
+        return static_cast<int>(dialog->DoModal());
+    });
+    WriteEndCode(endCode, code);
+}
+
+extern "C" void rilo_gst_select(const char* title, const char* heading, const char* guestLine, const char* markers,
+                                int mode, int* endCode)
+{
+    const CString titleText = FormattedText(L"%S", Text(title));
+    const CString headingText = CodePageText(Text(heading));
+    const CString guestText = CodePageText(Text(guestLine));
+    const CString markerText = FormattedText(L"%S", Text(markers));
+    AFX_MANAGE_STATE(AfxGetStaticModuleState());
+    const int code = RunDialog([&] {
+        std::unique_ptr<CIddDlgGuestFunc32> dialog(new CIddDlgGuestFunc32(nullptr));
+        dialog->SetTitle(titleText);
+        dialog->SetListHeading(headingText);
+        dialog->SetListText(guestText);
+        dialog->SetMode(ModeFromArgument(mode));
+        dialog->SetIndicators(markerText);
+        return static_cast<int>(dialog->DoModal());
+    });
+    WriteEndCode(endCode, code);
+}

@@ -1,0 +1,68 @@
+#include "my_static.h"
+
+IMPLEMENT_DYNAMIC(CMyStatic, CStatic)
+
+BEGIN_MESSAGE_MAP(CMyStatic, CStatic)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+CMyStatic::CMyStatic() : m_backColor(::GetSysColor(COLOR_BTNFACE)) {}
+
+CMyStatic::~CMyStatic() = default;
+
+void CMyStatic::SetFont(CString faceName, int height, BYTE bold, BYTE italic, BYTE underline, int width, BYTE charSet)
+{
+    m_font.DeleteObject();
+    m_font.CreateFont(height, width, 0, 0, bold == 1 ? FW_BOLD : FW_NORMAL, italic, underline, 0, charSet, 0, 0, 0, 0,
+                      faceName);
+}
+
+void CMyStatic::OnPaint()
+{
+    CPaintDC dc(this);
+    const int saved = dc.SaveDC();
+    CRect client;
+    GetClientRect(client);
+    CRect text = client;
+    CString caption;
+    GetWindowText(caption);
+
+    CBrush back(m_backColor);
+    dc.FillRect(client, &back);
+    for (int i = 0; i < m_borderWidth; ++i) {
+        text = CRect(client.left + i, client.top + i, client.right - i, client.bottom - i);
+        if (m_borderStyle == 1)
+            dc.Draw3dRect(text, RGB(255, 255, 255), RGB(0, 0, 0));
+        else if (m_borderStyle == 2)
+            dc.Draw3dRect(text, RGB(0, 0, 0), RGB(255, 255, 255));
+    }
+    text.DeflateRect(1, 1);
+
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(m_textColor);
+    if (m_font.GetSafeHandle())
+        dc.SelectObject(&m_font);
+    const UINT align = m_align == 1 ? DT_CENTER : m_align == 2 ? DT_RIGHT : DT_LEFT;
+    dc.DrawText(caption, caption.GetLength(), text, DT_SINGLELINE | DT_VCENTER | align);
+    dc.RestoreDC(saved);
+}
+
+BEGIN_MESSAGE_MAP(CMyHeaderCtrl, CHeaderCtrl)
+    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
+END_MESSAGE_MAP()
+
+CMyHeaderCtrl::~CMyHeaderCtrl() = default;
+
+void CMyHeaderCtrl::OnCustomDraw(NMHDR* header, LRESULT* result)
+{
+    auto* draw = reinterpret_cast<NMCUSTOMDRAW*>(header);
+    *result = CDRF_DODEFAULT;
+    if (draw->dwDrawStage == CDDS_PREPAINT) {
+        *result = CDRF_NOTIFYITEMDRAW;
+    } else if (draw->dwDrawStage == CDDS_ITEMPREPAINT) {
+        CDC* dc = CDC::FromHandle(draw->hdc);
+        dc->SetTextColor(RGB(0, 0, 0));
+        dc->SetBkColor(RGB(255, 255, 0));
+        *result = CDRF_NEWFONT;
+    }
+}

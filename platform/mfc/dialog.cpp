@@ -1,0 +1,87 @@
+#include "dialog.h"
+
+#include "winapp.h"
+
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+    ON_COMMAND(IDOK, OnOK)
+    ON_COMMAND(IDCANCEL, OnCancel)
+END_MESSAGE_MAP()
+
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
+{
+    if (control.m_hWnd)
+        return;
+    HWND item = ::GetDlgItem(pDX->m_pDlgWnd->m_hWnd, id);
+    if (item)
+        control.SubclassWindow(item);
+}
+
+CDialog::CDialog(UINT templateId, CWnd* parent)
+    : m_nIDHelp(templateId), m_lpszTemplateName(MAKEINTRESOURCEW(templateId)), m_pParentWnd(parent)
+{
+}
+
+CDialog::~CDialog()
+{
+    if (m_hWnd)
+        DestroyWindow();
+}
+
+INT_PTR CDialog::DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM lParam)
+{
+    if (message != WM_INITDIALOG)
+        return FALSE;
+    // From here on the dialog's messages go through its message map.
+    auto* dialog = reinterpret_cast<CDialog*>(lParam);
+    if (!dialog->SubclassWindow(hwnd))
+        return FALSE;
+    return dialog->OnInitDialog();
+}
+
+INT_PTR CDialog::DoModal()
+{
+    HINSTANCE module = AfxGetResourceHandle();
+    HRSRC resource = ::FindResourceW(module, m_lpszTemplateName, MAKEINTRESOURCEW(5) /* RT_DIALOG */);
+    HGLOBAL loaded = resource ? ::LoadResource(module, resource) : nullptr;
+    const auto* dialogTemplate = loaded ? static_cast<LPCDLGTEMPLATEW>(::LockResource(loaded)) : nullptr;
+    if (!dialogTemplate)
+        return -1;
+
+    // Without a parent the dialog belongs to the caller's active window.
+    HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : ::GetActiveWindow();
+    if (owner)
+        owner = ::GetAncestor(owner, GA_ROOT);
+    const INT_PTR result = ::DialogBoxIndirectParamW(module, dialogTemplate, owner, &CDialog::DialogProc,
+                                                     reinterpret_cast<LPARAM>(this));
+    if (m_hWnd)
+        UnsubclassWindow();
+    AfxDeleteTempObjects();
+    return result;
+}
+
+void CDialog::EndDialog(int result) { ::EndDialog(m_hWnd, result); }
+
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+BOOL CDialog::UpdateData(BOOL saveAndValidate)
+{
+    CDataExchange dx(this, saveAndValidate);
+    DoDataExchange(&dx);
+    return TRUE;
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+void CDialog::OnOK()
+{
+    UpdateData(TRUE);
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }

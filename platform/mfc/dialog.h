@@ -1,0 +1,43 @@
+// Modal dialogs built from a dialog template of the library's own module.
+#pragma once
+
+#include "wnd.h"
+
+class CDataExchange {
+public:
+    CDataExchange(CWnd* dialog, BOOL saveAndValidate) : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
+    CWnd* m_pDlgWnd;
+    BOOL m_bSaveAndValidate;
+};
+
+// Attaches control to the dialog's control id by subclassing, once.
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
+
+class CDialog : public CWnd {
+    DECLARE_DYNAMIC(CDialog)
+
+public:
+    explicit CDialog(UINT templateId, CWnd* parent = nullptr);
+    ~CDialog() override;
+
+    // Runs the dialog; its end code, or -1 when it cannot run.
+    virtual INT_PTR DoModal();
+    void EndDialog(int result);
+    virtual BOOL OnInitDialog();
+    BOOL UpdateData(BOOL saveAndValidate = TRUE);
+
+protected:
+    virtual void DoDataExchange(CDataExchange* pDX);
+    // The keyboard defaults: Enter ends with IDOK (1), Escape with IDCANCEL (2).
+    virtual void OnOK();
+    virtual void OnCancel();
+
+    UINT m_nIDHelp;
+    LPCWSTR m_lpszTemplateName;
+    CWnd* m_pParentWnd;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+};

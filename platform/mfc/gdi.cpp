@@ -1,0 +1,177 @@
+#include "gdi.h"
+
+#include "winapp.h"
+#include "wnd.h"
+
+#include <map>
+#include <memory>
+
+namespace {
+// Wrappers handed out by CDC::FromHandle, dropped when the outermost message
+// dispatch of the thread returns.
+thread_local std::map<HDC, std::unique_ptr<CDC>>* t_tempDCs = nullptr;
+} // namespace
+
+void AfxDeleteTempDCs()
+{
+    if (t_tempDCs) {
+        for (auto& entry : *t_tempDCs)
+            entry.second->Detach();
+        delete t_tempDCs;
+        t_tempDCs = nullptr;
+    }
+}
+
+BOOL CGdiObject::DeleteObject()
+{
+    if (!m_hObject)
+        return FALSE;
+    const BOOL ok = ::DeleteObject(m_hObject);
+    m_hObject = nullptr;
+    return ok;
+}
+
+BOOL CGdiObject::Attach(HGDIOBJ object)
+{
+    if (!object)
+        return FALSE;
+    m_hObject = object;
+    return TRUE;
+}
+
+HGDIOBJ CGdiObject::Detach()
+{
+    HGDIOBJ object = m_hObject;
+    m_hObject = nullptr;
+    return object;
+}
+
+BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
+                       BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,
+                       BYTE quality, BYTE pitchAndFamily, LPCWSTR faceName)
+{
+    return Attach(::CreateFontW(height, width, escapement, orientation, weight, italic, underline, strikeOut, charSet,
+                                outPrecision, clipPrecision, quality, pitchAndFamily, faceName));
+}
+
+BOOL CFont::CreateFontIndirect(const LOGFONTW* logFont) { return Attach(::CreateFontIndirectW(logFont)); }
+
+BOOL CBrush::CreateSolidBrush(COLORREF color) { return Attach(::CreateSolidBrush(color)); }
+
+BOOL CPen::CreatePen(int style, int width, COLORREF color) { return Attach(::CreatePen(style, width, color)); }
+
+BOOL CBitmap::LoadBitmap(UINT resourceId)
+{
+    return Attach(::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(resourceId)));
+}
+
+CDC::~CDC()
+{
+    for (CGdiObject* object : m_borrowed) {
+        object->Detach();
+        delete object;
+    }
+    if (m_owned)
+        DeleteDC();
+}
+
+CDC* CDC::FromHandle(HDC hdc)
+{
+    if (!t_tempDCs)
+        t_tempDCs = new std::map<HDC, std::unique_ptr<CDC>>;
+    std::unique_ptr<CDC>& dc = (*t_tempDCs)[hdc];
+    if (!dc) {
+        dc.reset(new CDC);
+        dc->Attach(hdc);
+    }
+    return dc.get();
+}
+
+BOOL CDC::CreateCompatibleDC(CDC* dc)
+{
+    m_hDC = ::CreateCompatibleDC(dc ? dc->m_hDC : nullptr);
+    m_owned = m_hDC != nullptr;
+    return m_owned;
+}
+
+BOOL CDC::DeleteDC()
+{
+    if (!m_hDC)
+        return FALSE;
+    const BOOL ok = ::DeleteDC(m_hDC);
+    m_hDC = nullptr;
+    m_owned = false;
+    return ok;
+}
+
+HDC CDC::Detach()
+{
+    HDC hdc = m_hDC;
+    m_hDC = nullptr;
+    m_owned = false;
+    return hdc;
+}
+
+template <class T>
+T* CDC::Borrowed(HGDIOBJ previous)
+{
+    if (!previous)
+        return nullptr;
+    T* wrapper = new T;
+    wrapper->Attach(previous);
+    m_borrowed.push_back(wrapper);
+    return wrapper;
+}
+
+CBrush* CDC::SelectObject(CBrush* brush) { return Borrowed<CBrush>(::SelectObject(m_hDC, brush->m_hObject)); }
+CPen* CDC::SelectObject(CPen* pen) { return Borrowed<CPen>(::SelectObject(m_hDC, pen->m_hObject)); }
+CFont* CDC::SelectObject(CFont* font) { return Borrowed<CFont>(::SelectObject(m_hDC, font->m_hObject)); }
+CBitmap* CDC::SelectObject(CBitmap* bitmap) { return Borrowed<CBitmap>(::SelectObject(m_hDC, bitmap->m_hObject)); }
+
+void CDC::Draw3dRect(LPCRECT rect, COLORREF topLeft, COLORREF bottomRight)
+{
+    // One-pixel lines: top and left in one colour, bottom and right in the other.
+    const int x = rect->left, y = rect->top, cx = rect->right - rect->left, cy = rect->bottom - rect->top;
+    auto fill = [this](int l, int t, int w, int h, COLORREF color) {
+        ::SetBkColor(m_hDC, color);
+        const RECT r = {w < 0 ? l + w : l, h < 0 ? t + h : t, w < 0 ? l : l + w, h < 0 ? t : t + h};
+        ::ExtTextOutW(m_hDC, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
+    };
+    const COLORREF saved = ::GetBkColor(m_hDC);
+    fill(x, y, cx - 1, 1, topLeft);
+    fill(x, y, 1, cy - 1, topLeft);
+    fill(x + cx, y, -1, cy, bottomRight);
+    fill(x, y + cy, cx, -1, bottomRight);
+    ::SetBkColor(m_hDC, saved);
+}
+
+BOOL CDC::RoundRect(LPCRECT rect, POINT corner)
+{
+    return ::RoundRect(m_hDC, rect->left, rect->top, rect->right, rect->bottom, corner.x, corner.y);
+}
+
+BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc, DWORD rop)
+{
+    return ::BitBlt(m_hDC, x, y, width, height, source ? source->m_hDC : nullptr, xSrc, ySrc, rop);
+}
+
+int CDC::DrawText(const CString& text, LPRECT rect, UINT format)
+{
+    return ::DrawTextW(m_hDC, text, text.GetLength(), rect, format);
+}
+
+int CDC::DrawText(LPCWSTR text, int count, LPRECT rect, UINT format)
+{
+    return ::DrawTextW(m_hDC, text, count, rect, format);
+}
+
+CPaintDC::CPaintDC(CWnd* wnd) : m_hWnd(wnd->m_hWnd)
+{
+    m_hDC = ::BeginPaint(m_hWnd, &m_ps);
+}
+
+CPaintDC::~CPaintDC()
+{
+    ::EndPaint(m_hWnd, &m_ps);
+    m_hDC = nullptr;
+}

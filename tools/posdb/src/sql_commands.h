@@ -1,0 +1,45 @@
+// The statements the engine handles itself instead of handing to SQLite:
+// CREATE PROCEDURE and GRANT EXECUTE, plus splitting a script into statements.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "error.h"
+
+namespace posdb {
+
+struct QualifiedName {
+    std::string owner;  // empty when the statement names none
+    std::string name;
+};
+
+struct ProcedureParameter {
+    std::string mode;  // "IN", "OUT" or "INOUT"
+    std::string name;
+    std::string type;  // as written, e.g. "real" or "numeric(10,2)"
+};
+
+struct CreateProcedure {
+    QualifiedName procedure;
+    std::vector<ProcedureParameter> parameters;
+};
+
+struct GrantExecute {
+    QualifiedName procedure;
+    std::vector<std::string> grantees;
+};
+
+enum class CommandKind { Sql, CreateProcedure, Grant };
+
+CommandKind classify(std::string_view statement);
+
+bool parse_create_procedure(std::string_view statement, CreateProcedure& out, DbError& error);
+bool parse_grant(std::string_view statement, GrantExecute& out, DbError& error);
+
+// Splits at semicolons outside strings, comments and BEGIN ... END blocks.
+// Empty statements are dropped.
+std::vector<std::string_view> split_statements(std::string_view script);
+
+}  // namespace posdb

@@ -10,7 +10,7 @@ CROSS   = -G Ninja -DCMAKE_BUILD_TYPE=Release -DRILO_TOP_BUILD_DIR=$(CURDIR)/$(B
 all: build
 
 deps:
-	@scripts/deps
+	@RILO_BUILD_DIR=$(BUILD) scripts/deps
 
 build: deps
 	cmake -S . -B $(BUILD)/x64 $(CROSS) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-x86_64-w64-mingw32.cmake

@@ -1,0 +1,619 @@
+#include "controls.h"
+
+#include <algorithm>
+
+#include "forms.h"
+#include "layout_value.h"
+
+namespace {
+const char kControlProp[] = "RiloControl";
+int g_nextId = 1000;
+}  // namespace
+
+COLORREF ColorToRGB(TColor color)
+{
+    if ((color & clSystemColor) == clSystemColor)
+        return GetSysColor(color & 0xFF);
+    return static_cast<COLORREF>(color);
+}
+
+// ---- TFont ---------------------------------------------------------------
+
+TFont::~TFont()
+{
+    if (handle_)
+        DeleteObject(handle_);
+}
+
+void TFont::Assign(const TFont& other)
+{
+    name_ = other.name_;
+    height_ = other.height_;
+    color_ = other.color_;
+    style_ = other.style_;
+    Changed();
+}
+
+void TFont::SetName(const std::string& v) { name_ = v; Changed(); }
+void TFont::SetHeight(int v) { height_ = v; Changed(); }
+void TFont::SetColor(TColor v) { color_ = v; Changed(); }
+void TFont::SetStyle(TFontStyles v) { style_ = v; Changed(); }
+
+HFONT TFont::Handle() const
+{
+    if (!handle_)
+        handle_ = CreateFontA(height_, 0, 0, 0, (style_ & fsBold) ? FW_BOLD : FW_NORMAL, (style_ & fsItalic) != 0,
+                              (style_ & fsUnderline) != 0, (style_ & fsStrikeOut) != 0, DEFAULT_CHARSET,
+                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                              name_.c_str());
+    return handle_;
+}
+
+void TFont::Changed()
+{
+    if (handle_) {
+        DeleteObject(handle_);
+        handle_ = nullptr;
+    }
+    if (owner_) {
+        // A font set on the control itself no longer follows the parent's.
+        owner_->parentFont_ = false;
+        owner_->FontChanged();
+    }
+}
+
+// ---- window classes --------------------------------------------------------
+
+const char* RiloWindowClass()
+{
+    static const char* name = [] {
+        WNDCLASSEXA wc = {};
+        wc.cbSize = sizeof wc;
+        wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+        wc.lpszClassName = "RiloWindow";
+        RegisterClassExA(&wc);
+        return "RiloWindow";
+    }();
+    return name;
+}
+
+HWND ParkingWindow()
+{
+    static HWND parking = CreateWindowExA(0, RiloWindowClass(), "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                          GetModuleHandleA(nullptr), nullptr);
+    return parking;
+}
+
+// ---- TControl --------------------------------------------------------------
+
+TControl::TControl(TComponent* Owner) : TComponent(Owner) { font_.owner_ = this; }
+
+TControl::~TControl()
+{
+    DestroyWnd();
+    if (brush_)
+        DeleteObject(brush_);
+    font_.owner_ = nullptr;
+    if (parent_)
+        parent_->RemoveControl(this);
+}
+
+TControl* TControl::FromHandle(HWND hwnd)
+{
+    return hwnd ? static_cast<TControl*>(GetPropA(hwnd, kControlProp)) : nullptr;
+}
+
+HWND TControl::Handle()
+{
+    if (!hwnd_ && parent_ && !parent_->HandleAllocated())
+        parent_->Handle();  // creates this control's window with its own children
+    if (!hwnd_)
+        CreateWnd();
+    return hwnd_;
+}
+
+void TControl::CreateWnd()
+{
+    TCreateParams p;
+    CreateParams(p);
+    DWORD style = p.style;
+    if (visible_)
+        style |= WS_VISIBLE;
+    if (!enabled_)
+        style |= WS_DISABLED;
+    HWND parentWnd = nullptr;
+    HMENU id = nullptr;
+    if (style & WS_CHILD) {
+        parentWnd = parent_ && parent_->hwnd_ ? parent_->hwnd_ : ParkingWindow();
+        id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(g_nextId++));
+    }
+    hwnd_ = CreateWindowExA(p.exStyle, p.className, caption_.c_str(), style, left_, top_, width_, WindowHeight(),
+                            parentWnd, id, GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd_)
+        throw std::runtime_error(std::string("cannot create a window of class ") + p.className);
+    SetPropA(hwnd_, kControlProp, this);
+    oldProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TControl::StaticProc)));
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
+    InitWnd();
+}
+
+void TControl::DestroyWnd()
+{
+    if (!hwnd_)
+        return;
+    HWND h = hwnd_;
+    DestroyWindow(h);  // WM_NCDESTROY clears hwnd_
+    hwnd_ = nullptr;
+}
+
+void TControl::RecreateWnd()
+{
+    if (!hwnd_)
+        return;
+    SaveWndState();
+    recreating_ = true;
+    DestroyWnd();
+    CreateWnd();
+    recreating_ = false;
+    if (parent_)
+        parent_->UpdateTabOrder();
+}
+
+LRESULT CALLBACK TControl::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    TControl* c = FromHandle(hwnd);
+    if (!c)
+        return DefWindowProcA(hwnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY) {
+        WNDPROC old = c->oldProc_;
+        RemovePropA(hwnd, kControlProp);
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+        c->hwnd_ = nullptr;
+        return CallWindowProcA(old, hwnd, msg, wp, lp);
+    }
+    try {
+        return c->WndProc(msg, wp, lp);
+    } catch (const std::exception& e) {
+        // Nothing may unwind through the platform's dispatch.
+        Application->HandleException(e);
+        return 0;
+    }
+}
+
+LRESULT TControl::DefaultProc(UINT msg, WPARAM wp, LPARAM lp)
+{
+    return CallWindowProcA(oldProc_, hwnd_, msg, wp, lp);
+}
+
+LRESULT TControl::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+{
+    switch (msg) {
+    case WM_WINDOWPOSCHANGED: {
+        // The platform may move or size a window itself (a user drag, a
+        // status bar): keep the fields in step.
+        RECT r;
+        GetWindowRect(hwnd_, &r);
+        if (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_CHILD)
+            MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+        left_ = r.left;
+        top_ = r.top;
+        width_ = r.right - r.left;
+        height_ = r.bottom - r.top;
+        break;
+    }
+    case WM_PAINT:
+        if (oldProc_ == DefWindowProcA) {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd_, &ps);
+            RECT r;
+            GetClientRect(hwnd_, &r);
+            HGDIOBJ oldFont = SelectObject(dc, font_.Handle());
+            Paint(dc, r);
+            SelectObject(dc, oldFont);
+            EndPaint(hwnd_, &ps);
+            return 0;
+        }
+        break;
+    case WM_ERASEBKGND:
+        if (oldProc_ == DefWindowProcA) {
+            RECT r;
+            GetClientRect(hwnd_, &r);
+            FillRect(reinterpret_cast<HDC>(wp), &r, Brush());
+            return 1;
+        }
+        break;
+    default:
+        break;
+    }
+    return DefaultProc(msg, wp, lp);
+}
+
+HBRUSH TControl::Brush()
+{
+    if (!brush_)
+        brush_ = CreateSolidBrush(ColorToRGB(color_));
+    return brush_;
+}
+
+HBRUSH TControl::CtlColor(HDC dc)
+{
+    SetTextColor(dc, ColorToRGB(font_.Color()));
+    SetBkColor(dc, ColorToRGB(color_));
+    return Brush();
+}
+
+void TControl::SetParent(TWinControl* parent)
+{
+    if (parent == parent_)
+        return;
+    if (parent_)
+        parent_->RemoveControl(this);
+    parent_ = parent;
+    if (!parent_) {
+        DestroyWnd();
+        return;
+    }
+    parent_->InsertControl(this);
+    if (parentFont_)
+        ParentFontChanged(parent_->Font());
+    if (parentColor_)
+        ParentColorChanged(parent_->Color());
+    if (hwnd_ && parent_->hwnd_)
+        ::SetParent(hwnd_, parent_->hwnd_);
+    else if (hwnd_)
+        DestroyWnd();
+    else if (parent_->hwnd_)
+        CreateWnd();
+    if (parent_->hwnd_)
+        parent_->UpdateTabOrder();
+    RequestAlign();
+}
+
+void TControl::SetBounds(int left, int top, int width, int height)
+{
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    if (hwnd_)
+        SetWindowPos(hwnd_, nullptr, left, top, width, WindowHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
+    RequestAlign();
+}
+
+int TControl::ClientWidth()
+{
+    RECT r;
+    return GetClientRect(Handle(), &r) ? r.right : 0;
+}
+
+int TControl::ClientHeight()
+{
+    RECT r;
+    return GetClientRect(Handle(), &r) ? r.bottom : 0;
+}
+
+void TControl::RequestAlign()
+{
+    if (align_ != alNone && parent_ && parent_->hwnd_)
+        parent_->Realign();
+}
+
+void TControl::SetVisible(bool v)
+{
+    if (v == visible_)
+        return;
+    visible_ = v;
+    if (hwnd_)
+        ShowWindow(hwnd_, v ? SW_SHOWNA : SW_HIDE);
+    RequestAlign();
+}
+
+void TControl::SetEnabled(bool v)
+{
+    enabled_ = v;
+    if (hwnd_)
+        EnableWindow(hwnd_, v);
+}
+
+std::string TControl::Caption()
+{
+    if (!hwnd_)
+        return caption_;
+    int n = GetWindowTextLengthA(hwnd_);
+    std::string s(static_cast<size_t>(n) + 1, '\0');
+    n = GetWindowTextA(hwnd_, &s[0], n + 1);
+    s.resize(static_cast<size_t>(n));
+    return s;
+}
+
+void TControl::SetCaption(const std::string& v)
+{
+    caption_ = v;
+    if (hwnd_)
+        SetWindowTextA(hwnd_, v.c_str());
+}
+
+void TControl::Invalidate()
+{
+    if (hwnd_)
+        InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void TControl::FontChanged()
+{
+    if (hwnd_) {
+        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
+        Invalidate();
+    }
+}
+
+void TControl::ColorChanged()
+{
+    if (brush_) {
+        DeleteObject(brush_);
+        brush_ = nullptr;
+    }
+    Invalidate();
+}
+
+void TControl::ParentFontChanged(const TFont& font)
+{
+    font_.Assign(font);
+    parentFont_ = true;
+}
+
+void TControl::ParentColorChanged(TColor color)
+{
+    color_ = color;
+    ColorChanged();
+}
+
+void TControl::SetParentFont(bool v)
+{
+    parentFont_ = v;
+    if (v && parent_)
+        ParentFontChanged(parent_->Font());
+}
+
+void TControl::SetColor(TColor v)
+{
+    color_ = v;
+    parentColor_ = false;
+    ColorChanged();
+}
+
+void TControl::SetParentColor(bool v)
+{
+    parentColor_ = v;
+    if (v && parent_)
+        ParentColorChanged(parent_->Color());
+}
+
+void TControl::SetAlign(TAlign v)
+{
+    align_ = v;
+    RequestAlign();
+}
+
+void TControl::SetProperty(const std::string& name, const TLayoutValue& value)
+{
+    if (SameText(name, "Left")) SetLeft(value.AsInteger());
+    else if (SameText(name, "Top")) SetTop(value.AsInteger());
+    else if (SameText(name, "Width")) SetWidth(value.AsInteger());
+    else if (SameText(name, "Height")) SetHeight(value.AsInteger());
+    else if (SameText(name, "Caption") || SameText(name, "Text")) SetCaption(value.AsString());
+    else if (SameText(name, "Visible")) SetVisible(value.AsBool());
+    else if (SameText(name, "Enabled")) SetEnabled(value.AsBool());
+    else if (SameText(name, "Align")) SetAlign(static_cast<TAlign>(value.AsInteger()));
+    else if (SameText(name, "Color")) SetColor(value.AsColor());
+    else if (SameText(name, "ParentColor")) SetParentColor(value.AsBool());
+    else if (SameText(name, "ParentFont")) SetParentFont(value.AsBool());
+    else if (SameText(name, "Font.Name")) font_.SetName(value.AsString());
+    else if (SameText(name, "Font.Height")) font_.SetHeight(value.AsInteger());
+    else if (SameText(name, "Font.Color")) font_.SetColor(value.AsColor());
+    else if (SameText(name, "Font.Style"))
+        font_.SetStyle((value.HasMember("fsBold") ? fsBold : 0) | (value.HasMember("fsItalic") ? fsItalic : 0) |
+                       (value.HasMember("fsUnderline") ? fsUnderline : 0) |
+                       (value.HasMember("fsStrikeOut") ? fsStrikeOut : 0));
+    else if (SameText(name, "Font.Charset") || SameText(name, "ParentShowHint") || SameText(name, "ShowHint") ||
+             SameText(name, "Hint") || SameText(name, "Ctl3D") || SameText(name, "ParentCtl3D"))
+        ;  // designer settings without effect here
+    else TComponent::SetProperty(name, value);
+}
+
+void TControl::SetEvent(const std::string& name, const THandlerRef& handler)
+{
+    if (SameText(name, "OnClick") && handler.notify)
+        OnClick = handler.notify;
+    else
+        TComponent::SetEvent(name, handler);
+}
+
+// ---- TWinControl -----------------------------------------------------------
+
+TWinControl::TWinControl(TComponent* Owner) : TControl(Owner) {}
+
+TWinControl::~TWinControl()
+{
+    for (TControl* c : controls_)
+        c->parent_ = nullptr;
+    controls_.clear();
+}
+
+void TWinControl::InsertControl(TControl* c) { controls_.push_back(c); }
+
+void TWinControl::RemoveControl(TControl* c)
+{
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
+    if (hwnd_ && c->Align() != alNone)
+        Realign();
+}
+
+void TWinControl::CreateWnd()
+{
+    TControl::CreateWnd();
+    for (TControl* c : controls_)
+        if (!c->hwnd_)
+            c->CreateWnd();
+    UpdateTabOrder();
+    Realign();
+}
+
+void TWinControl::DestroyWnd()
+{
+    TControl::DestroyWnd();  // the platform destroys the children's windows with it
+}
+
+LRESULT TWinControl::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+{
+    switch (msg) {
+    case WM_COMMAND:
+        if (TControl* c = FromHandle(reinterpret_cast<HWND>(lp))) {
+            c->CommandNotify(HIWORD(wp));
+            return 0;
+        }
+        break;
+    case WM_NOTIFY: {
+        auto* nm = reinterpret_cast<NMHDR*>(lp);
+        if (TControl* c = FromHandle(nm->hwndFrom))
+            return c->Notify(nm);
+        break;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN: {
+        HWND from = reinterpret_cast<HWND>(lp);
+        TControl* c = FromHandle(from);
+        if (!c)
+            c = FromHandle(GetParent(from));  // the edit or list inside a combo box
+        if (c && c != this)
+            return reinterpret_cast<LRESULT>(c->CtlColor(reinterpret_cast<HDC>(wp)));
+        break;
+    }
+    case WM_DRAWITEM: {
+        auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+        if (dis)
+            if (TControl* c = FromHandle(dis->hwndItem)) {
+                c->DrawItem(dis);
+                return TRUE;
+            }
+        break;
+    }
+    case WM_SIZE: {
+        LRESULT r = TControl::WndProc(msg, wp, lp);
+        Realign();
+        return r;
+    }
+    default:
+        break;
+    }
+    return TControl::WndProc(msg, wp, lp);
+}
+
+void TWinControl::Realign()
+{
+    if (aligning_ || !hwnd_)
+        return;
+    aligning_ = true;
+    RECT r;
+    GetClientRect(hwnd_, &r);
+    AdjustClientRect(r);
+    // Each kind in declaration order: the first alTop control is topmost,
+    // the first alBottom one lowest, and so on towards the middle.
+    for (TAlign kind : {alTop, alBottom, alLeft, alRight, alClient}) {
+        std::vector<TControl*> list;
+        for (TControl* c : controls_)
+            if (c->Align() == kind && c->Visible())
+                list.push_back(c);
+        for (TControl* c : list) {
+            int w = r.right - r.left, h = r.bottom - r.top;
+            switch (kind) {
+            case alTop: c->SetBounds(r.left, r.top, w, c->Height()); r.top += c->Height(); break;
+            case alBottom: c->SetBounds(r.left, r.bottom - c->Height(), w, c->Height()); r.bottom -= c->Height(); break;
+            case alLeft: c->SetBounds(r.left, r.top, c->Width(), h); r.left += c->Width(); break;
+            case alRight: c->SetBounds(r.right - c->Width(), r.top, c->Width(), h); r.right -= c->Width(); break;
+            default: c->SetBounds(r.left, r.top, w, h); break;
+            }
+        }
+    }
+    aligning_ = false;
+}
+
+void TWinControl::SetTabOrder(int v)
+{
+    tabOrder_ = v;
+    if (Parent() && Parent()->hwnd_)
+        Parent()->UpdateTabOrder();
+}
+
+void TWinControl::SetTabStop(bool v)
+{
+    tabStop_ = v;
+    if (hwnd_) {
+        LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
+        SetWindowLongPtrA(hwnd_, GWL_STYLE, v ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
+    }
+}
+
+void TWinControl::UpdateTabOrder()
+{
+    if (!hwnd_)
+        return;
+    std::vector<TWinControl*> list;
+    for (TControl* c : controls_)
+        if (auto* w = dynamic_cast<TWinControl*>(c))
+            if (w->hwnd_)
+                list.push_back(w);
+    // Controls without a tab order keep their creation order after the others.
+    std::stable_sort(list.begin(), list.end(), [](TWinControl* a, TWinControl* b) {
+        unsigned ka = static_cast<unsigned>(a->tabOrder_), kb = static_cast<unsigned>(b->tabOrder_);
+        return ka < kb;
+    });
+    HWND after = HWND_TOP;
+    for (TWinControl* w : list) {
+        SetWindowPos(w->hwnd_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = w->hwnd_;
+        w->SetTabStop(w->tabStop_);
+    }
+}
+
+void TWinControl::SetFocus() { ::SetFocus(Handle()); }
+
+bool TWinControl::Focused()
+{
+    HWND f = GetFocus();
+    return hwnd_ && (f == hwnd_ || IsChild(hwnd_, f));
+}
+
+void TWinControl::FontChanged()
+{
+    TControl::FontChanged();
+    for (TControl* c : controls_)
+        if (c->ParentFont())
+            c->ParentFontChanged(font_);
+}
+
+void TWinControl::ColorChanged()
+{
+    TControl::ColorChanged();
+    for (TControl* c : controls_)
+        if (c->ParentColor())
+            c->ParentColorChanged(Color());
+}
+
+void TWinControl::SetProperty(const std::string& name, const TLayoutValue& value)
+{
+    if (SameText(name, "TabOrder")) SetTabOrder(value.AsInteger());
+    else if (SameText(name, "TabStop")) SetTabStop(value.AsBool());
+    else TControl::SetProperty(name, value);
+}
+
+void TWinControl::Loaded()
+{
+    TControl::Loaded();
+}

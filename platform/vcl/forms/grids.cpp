@@ -1,0 +1,236 @@
+#include "grids.h"
+
+#include <algorithm>
+
+#include "layout_value.h"
+
+TStringGrid::TStringGrid(TComponent* Owner) : TWinControl(Owner)
+{
+    tabStop_ = true;
+    SetColor(clWindow);
+    SetBounds(0, 0, 320, 120);
+    SetColCount(5);
+    SetRowCount(5);
+}
+
+void TStringGrid::CreateParams(TCreateParams& p)
+{
+    p.className = RiloWindowClass();
+    p.style |= WS_VSCROLL;
+    p.exStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TStringGrid::SetColCount(int v)
+{
+    colCount_ = std::max(v, 1);
+    colWidths_.resize(static_cast<size_t>(colCount_), defaultColWidth_);
+    for (auto& r : cells_)
+        r.resize(static_cast<size_t>(colCount_));
+    Invalidate();
+}
+
+void TStringGrid::SetRowCount(int v)
+{
+    rowCount_ = std::max(v, fixedRows_ + 1);
+    cells_.resize(static_cast<size_t>(rowCount_), std::vector<std::string>(static_cast<size_t>(colCount_)));
+    if (row_ >= rowCount_)
+        row_ = rowCount_ - 1;
+    if (topRow_ >= rowCount_)
+        topRow_ = fixedRows_;
+    UpdateScroll();
+    Invalidate();
+}
+
+void TStringGrid::SetColWidths(int col, int width)
+{
+    colWidths_.at(static_cast<size_t>(col)) = width;
+    Invalidate();
+}
+
+void TStringGrid::SetDefaultColWidth(int v)
+{
+    defaultColWidth_ = v;
+    std::fill(colWidths_.begin(), colWidths_.end(), v);
+    Invalidate();
+}
+
+std::string TStringGrid::Cells(int col, int row) const
+{
+    return cells_.at(static_cast<size_t>(row)).at(static_cast<size_t>(col));
+}
+
+void TStringGrid::SetCells(int col, int row, const std::string& text)
+{
+    cells_.at(static_cast<size_t>(row)).at(static_cast<size_t>(col)) = text;
+    Invalidate();
+}
+
+void TStringGrid::SetRow(int v)
+{
+    if (v < fixedRows_ || v >= rowCount_)
+        throw std::out_of_range("Grid index out of range");
+    row_ = v;
+    ScrollInView();
+    Invalidate();
+}
+
+int TStringGrid::VisibleDataRows() const
+{
+    RECT r;
+    if (!const_cast<TStringGrid*>(this)->HandleAllocated() ||
+        !GetClientRect(const_cast<TStringGrid*>(this)->Handle(), &r))
+        return rowCount_;
+    return std::max(1, static_cast<int>((r.bottom - fixedRows_ * (rowHeight_ + 1)) / (rowHeight_ + 1)));
+}
+
+void TStringGrid::ScrollInView()
+{
+    int visible = VisibleDataRows();
+    if (row_ < topRow_)
+        topRow_ = row_;
+    else if (row_ >= topRow_ + visible)
+        topRow_ = row_ - visible + 1;
+    UpdateScroll();
+}
+
+void TStringGrid::UpdateScroll()
+{
+    if (!HandleAllocated())
+        return;
+    SCROLLINFO si = {sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 0, 0, 0, 0, 0};
+    si.nMin = fixedRows_;
+    si.nMax = rowCount_ - 1;
+    si.nPage = static_cast<UINT>(VisibleDataRows());
+    si.nPos = topRow_;
+    SetScrollInfo(Handle(), SB_VERT, &si, TRUE);
+}
+
+RECT TStringGrid::CellRect(int col, int row) const
+{
+    RECT r = {0, 0, 0, 0};
+    if (row >= fixedRows_ && row < topRow_)
+        return r;
+    int x = 0;
+    for (int c = 0; c < col; ++c)
+        x += colWidths_[static_cast<size_t>(c)] + 1;
+    int y = row < fixedRows_ ? row * (rowHeight_ + 1) : (fixedRows_ + row - topRow_) * (rowHeight_ + 1);
+    r = {x, y, x + colWidths_[static_cast<size_t>(col)], y + rowHeight_};
+    return r;
+}
+
+void TStringGrid::Paint(HDC dc, const RECT& client)
+{
+    HBRUSH fixed = CreateSolidBrush(ColorToRGB(fixedColor_));
+    HBRUSH selected = CreateSolidBrush(ColorToRGB(clHighlight));
+    HPEN line = CreatePen(PS_SOLID, 1, ColorToRGB(clGray));
+    HGDIOBJ oldPen = SelectObject(dc, line);
+    SetBkMode(dc, TRANSPARENT);
+    for (int row = 0; row < rowCount_; ++row) {
+        if (row >= fixedRows_ && row < topRow_)
+            continue;
+        for (int col = 0; col < colCount_; ++col) {
+            RECT r = CellRect(col, row);
+            if (r.top > client.bottom)
+                break;
+            bool isFixed = row < fixedRows_ || col < fixedCols_;
+            bool isSelected = !isFixed && row == row_;
+            FillRect(dc, &r, isFixed ? fixed : isSelected ? selected : Brush());
+            if (isFixed) {
+                RECT e = r;
+                DrawEdge(dc, &e, BDR_RAISEDINNER, BF_RECT);
+            }
+            // Grid lines right and below each cell.
+            MoveToEx(dc, r.right, r.top, nullptr);
+            LineTo(dc, r.right, r.bottom + 1);
+            MoveToEx(dc, r.left, r.bottom, nullptr);
+            LineTo(dc, r.right + 1, r.bottom);
+            SetTextColor(dc, ColorToRGB(isSelected ? clHighlightText : font_.Color()));
+            RECT t = r;
+            InflateRect(&t, -2, 0);
+            const std::string& text = cells_[static_cast<size_t>(row)][static_cast<size_t>(col)];
+            DrawTextA(dc, text.c_str(), -1, &t, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+        }
+    }
+    SelectObject(dc, oldPen);
+    DeleteObject(line);
+    DeleteObject(selected);
+    DeleteObject(fixed);
+}
+
+LRESULT TStringGrid::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+{
+    switch (msg) {
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS;
+    case WM_LBUTTONDOWN: {
+        SetFocus();
+        int y = static_cast<short>(HIWORD(lp));
+        int r = y / (rowHeight_ + 1);
+        if (r >= fixedRows_) {
+            r = topRow_ + r - fixedRows_;
+            if (r < rowCount_) {
+                SetRow(r);
+                Click();
+            }
+        }
+        return 0;
+    }
+    case WM_KEYDOWN: {
+        int r = row_;
+        switch (wp) {
+        case VK_UP: r = row_ - 1; break;
+        case VK_DOWN: r = row_ + 1; break;
+        case VK_PRIOR: r = row_ - VisibleDataRows(); break;
+        case VK_NEXT: r = row_ + VisibleDataRows(); break;
+        case VK_HOME: r = fixedRows_; break;
+        case VK_END: r = rowCount_ - 1; break;
+        default: return TWinControl::WndProc(msg, wp, lp);
+        }
+        SetRow(std::clamp(r, fixedRows_, rowCount_ - 1));
+        return 0;
+    }
+    case WM_VSCROLL: {
+        int top = topRow_;
+        switch (LOWORD(wp)) {
+        case SB_LINEUP: --top; break;
+        case SB_LINEDOWN: ++top; break;
+        case SB_PAGEUP: top -= VisibleDataRows(); break;
+        case SB_PAGEDOWN: top += VisibleDataRows(); break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: top = HIWORD(wp); break;
+        default: break;
+        }
+        topRow_ = std::clamp(top, fixedRows_, std::max(fixedRows_, rowCount_ - VisibleDataRows()));
+        UpdateScroll();
+        Invalidate();
+        return 0;
+    }
+    case WM_SIZE:
+        UpdateScroll();
+        break;
+    default:
+        break;
+    }
+    return TWinControl::WndProc(msg, wp, lp);
+}
+
+void TStringGrid::SetProperty(const std::string& name, const TLayoutValue& value)
+{
+    if (SameText(name, "ColCount")) SetColCount(value.AsInteger());
+    else if (SameText(name, "RowCount")) SetRowCount(value.AsInteger());
+    else if (SameText(name, "FixedCols")) {
+        if (value.AsInteger() != 1) value.Fail("the grid has one fixed column");
+    } else if (SameText(name, "FixedRows")) {
+        if (value.AsInteger() != 1) value.Fail("the grid has one fixed row");
+    } else if (SameText(name, "FixedColor")) SetFixedColor(value.AsColor());
+    else if (SameText(name, "DefaultRowHeight")) SetDefaultRowHeight(value.AsInteger());
+    else if (SameText(name, "DefaultColWidth")) SetDefaultColWidth(value.AsInteger());
+    else if (SameText(name, "GridLineWidth")) {
+        if (value.AsInteger() != 1) value.Fail("grid lines are one pixel wide");
+    } else if (SameText(name, "Options")) {
+        options_ = (value.HasMember("goRowSelect") ? goRowSelect : 0);
+        if (value.HasMember("goEditing"))
+            value.Fail("the grid does not edit in place");
+    } else if (SameText(name, "ScrollBars")) (void)value.AsInteger();
+    else TWinControl::SetProperty(name, value);
+}

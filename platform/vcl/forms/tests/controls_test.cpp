@@ -1,0 +1,333 @@
+// Controls on real windows: masked edit, rich edit, string grid, JPEG
+// picture, message boxes, and the error box of an escaping exception.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+extern "C" {
+#include <jpeglib.h>
+}
+
+#include "gui_helpers.h"
+#include "vcl.h"
+
+namespace {
+
+// A form to put single controls on.
+struct Host {
+    TForm form{nullptr};
+    Host()
+    {
+        form.SetBounds(10, 10, 420, 300);
+        form.Show();
+    }
+    template <class C>
+    C* Add(int left, int top, int width, int height)
+    {
+        auto* c = new C(&form);
+        c->SetBounds(left, top, width, height);
+        c->SetParent(&form);
+        return c;
+    }
+};
+
+bool Near(COLORREF a, COLORREF b, int tolerance = 40)
+{
+    return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
+           std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
+}
+
+TEST(MaskEdit, TwoOptionalDigitsReadWithoutTheirBlankMarkers)
+{
+    Host host;
+    auto* edit = host.Add<TMaskEdit>(10, 10, 40, 21);
+    edit->SetEditMask("99;0;_");
+    HWND h = edit->Handle();
+    EXPECT_EQ("__", WindowText(h));
+    EXPECT_EQ("", edit->Text());
+
+    SendMessageA(h, EM_SETSEL, 0, 0);
+    SendMessageA(h, WM_CHAR, '7', 0);
+    EXPECT_EQ("7_", WindowText(h));
+    EXPECT_EQ("7", edit->Text());
+
+    // Only the second place typed: a blank, then the digit.
+    edit->SetText("");
+    SendMessageA(h, EM_SETSEL, 1, 1);
+    SendMessageA(h, WM_CHAR, '5', 0);
+    EXPECT_EQ("_5", WindowText(h));
+    EXPECT_EQ(" 5", edit->Text());
+
+    // A letter is refused; digits overwrite place by place; a third digit
+    // finds no place; backspace empties the place before the caret.
+    SendMessageA(h, EM_SETSEL, 0, 0);
+    SendMessageA(h, WM_CHAR, 'x', 0);
+    EXPECT_EQ(" 5", edit->Text());
+    SendMessageA(h, WM_CHAR, '4', 0);
+    EXPECT_EQ("45", edit->Text());
+    SendMessageA(h, WM_CHAR, '3', 0);
+    SendMessageA(h, WM_CHAR, '9', 0);
+    EXPECT_EQ("43", edit->Text());
+    SendMessageA(h, WM_CHAR, '\b', 0);
+    EXPECT_EQ("4", edit->Text());
+
+    int changes = 0;
+    edit->OnChange = [&](TObject*) { ++changes; };
+    SendMessageA(h, WM_CHAR, '1', 0);
+    EXPECT_GE(changes, 1);
+}
+
+TEST(MaskEdit, WithoutAMaskItIsAnEditWithMaxLength)
+{
+    Host host;
+    auto* edit = host.Add<TMaskEdit>(10, 10, 120, 21);
+    edit->SetMaxLength(16);
+    edit->SetText("Tax:");
+    EXPECT_EQ("Tax:", edit->Text());
+    EXPECT_EQ(16, static_cast<int>(SendMessageA(edit->Handle(), EM_GETLIMITTEXT, 0, 0)));
+}
+
+CHARFORMAT2A FormatOf(HWND h, LONG from, LONG to)
+{
+    SendMessageA(h, EM_SETSEL, static_cast<WPARAM>(from), to);
+    CHARFORMAT2A cf = {};
+    cf.cbSize = sizeof cf;
+    SendMessageA(h, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    return cf;
+}
+
+TEST(RichEdit, ColourAndBoldAtTheInsertionPointAndForTheWholeText)
+{
+    Host host;
+    auto* re = host.Add<TRichEdit>(0, 0, 400, 200);
+    re->SetReadOnly(true);
+    re->Font().SetName("Courier New");
+    HWND h = re->Handle();
+    EXPECT_TRUE(GetWindowLongA(h, GWL_STYLE) & ES_READONLY);
+    re->Lines().Add("pvo_fo.ini was copied to C:\\x");
+    re->Lines().Add("");
+    re->SelAttributes().SetColor(clBlue);
+    re->SelAttributes().SetStyle(fsBold);
+    re->Lines().Add("ALL FILES COPIED.");
+    EXPECT_EQ(3, re->Lines().Count());
+    EXPECT_EQ("ALL FILES COPIED.", re->Lines().Strings(2));
+
+    CHARFORMAT2A first = FormatOf(h, 0, 5);
+    EXPECT_NE(ColorToRGB(clBlue), first.crTextColor);
+    EXPECT_FALSE(first.dwEffects & CFE_BOLD);
+    GETTEXTLENGTHEX len = {GTL_NUMCHARS | GTL_PRECISE, CP_ACP};
+    LONG at = static_cast<LONG>(SendMessageA(h, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0)) - 10;
+    CHARFORMAT2A verdict = FormatOf(h, at, at + 5);
+    EXPECT_EQ(ColorToRGB(clBlue), verdict.crTextColor);
+    EXPECT_TRUE(verdict.dwEffects & CFE_BOLD);
+    EXPECT_STREQ("Courier New", verdict.szFaceName);
+    printf("screenshot: %s\n", SaveScreenshot(host.form.Handle(), "forms_richedit").c_str());
+
+    // The font of the control: the whole text red and bold.
+    re->Font().SetColor(clRed);
+    re->Font().SetStyle(fsBold);
+    CHARFORMAT2A all = FormatOf(h, 0, -1);
+    EXPECT_TRUE(all.dwMask & CFM_COLOR);  // one colour over the whole text
+    EXPECT_EQ(ColorToRGB(clRed), all.crTextColor);
+    EXPECT_TRUE((all.dwMask & CFM_BOLD) && (all.dwEffects & CFE_BOLD));
+
+    // Long lines wrap at the window's width.
+    re->Lines().Clear();
+    re->Lines().Add(std::string(300, 'w'));
+    EXPECT_GT(SendMessageA(h, EM_GETLINECOUNT, 0, 0), 2);
+}
+
+TEST(StringGrid, TheCurrentRowShowsSelectedAcrossItsCellsAndNothingIsEdited)
+{
+    Host host;
+    auto* grid = host.Add<TStringGrid>(10, 10, 265, 120);
+    grid->SetColCount(3);
+    grid->SetRowCount(4);
+    grid->SetDefaultRowHeight(20);
+    grid->SetFixedColor(clTeal);
+    grid->SetColWidths(0, 55);
+    grid->SetColWidths(1, 150);
+    grid->SetColWidths(2, 55);
+    grid->SetCells(0, 0, "RVC#");
+    grid->SetCells(1, 0, "RVC Name");
+    for (int r = 1; r < 4; ++r) {
+        grid->SetCells(0, r, std::to_string(r * 10));
+        grid->SetCells(1, r, "Outlet");
+    }
+    grid->SetRow(2);
+    HWND h = grid->Handle();
+    auto mid = [&](int col, int row) {
+        RECT r = grid->CellRect(col, row);
+        return ClientPixel(h, r.left + 2, r.top + 2);  // a corner free of text
+    };
+    COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+    EXPECT_TRUE(Near(mid(1, 2), highlight, 8));
+    EXPECT_TRUE(Near(mid(2, 2), highlight, 8));
+    EXPECT_FALSE(Near(mid(1, 1), highlight, 8));
+    EXPECT_TRUE(Near(mid(0, 2), RGB(0, 128, 128), 8));  // the fixed column keeps its colour
+    EXPECT_TRUE(Near(mid(1, 0), RGB(0, 128, 128), 8));
+    EXPECT_EQ(55, grid->CellRect(1, 1).left - 1);
+    printf("screenshot: %s\n", SaveScreenshot(host.form.Handle(), "forms_grid").c_str());
+
+    // A click selects its row, the arrow keys move it, typing edits nothing.
+    RECT r3 = grid->CellRect(1, 3);
+    SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r3.left + 5, r3.top + 5));
+    EXPECT_EQ(3, grid->Row());
+    EXPECT_TRUE(Near(mid(2, 3), highlight, 8));
+    SendMessageA(h, WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(2, grid->Row());
+    SendMessageA(h, WM_CHAR, 'x', 0);
+    EXPECT_EQ("20", grid->Cells(0, 2));
+    // Fewer rows: the current row stays inside the grid.
+    grid->SetRowCount(2);
+    EXPECT_EQ(1, grid->Row());
+}
+
+std::vector<unsigned char> MakeJpeg(int width, int height)
+{
+    jpeg_compress_struct info;
+    jpeg_error_mgr err;
+    info.err = jpeg_std_error(&err);
+    jpeg_create_compress(&info);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &out, &size);
+    info.image_width = static_cast<JDIMENSION>(width);
+    info.image_height = static_cast<JDIMENSION>(height);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 95, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<unsigned char> row(static_cast<size_t>(width) * 3);
+    for (int x = 0; x < width; ++x) {  // left half red, right half blue
+        bool left = x < width / 2;
+        row[static_cast<size_t>(x) * 3 + 0] = left ? 255 : 0;
+        row[static_cast<size_t>(x) * 3 + 1] = 0;
+        row[static_cast<size_t>(x) * 3 + 2] = left ? 0 : 255;
+    }
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    std::vector<unsigned char> data(out, out + size);
+    jpeg_destroy_compress(&info);
+    free(out);
+    return data;
+}
+
+TEST(Image, AJpegIsDecodedAndShownCentred)
+{
+    Host host;
+    auto* image = host.Add<TImage>(0, 0, 200, 40);
+    image->SetCenter(true);
+    std::vector<unsigned char> jpeg = MakeJpeg(64, 32);
+    image->LoadJpeg(jpeg.data(), jpeg.size());
+    EXPECT_EQ(64, image->PictureWidth());
+    EXPECT_EQ(32, image->PictureHeight());
+    HWND h = image->Handle();
+    // Centred: the picture spans x 68..131, y 4..35.
+    EXPECT_TRUE(Near(ClientPixel(h, 80, 20), RGB(255, 0, 0)));
+    EXPECT_TRUE(Near(ClientPixel(h, 120, 20), RGB(0, 0, 255)));
+    EXPECT_FALSE(Near(ClientPixel(h, 20, 20), RGB(255, 0, 0)));
+    printf("screenshot: %s\n", SaveScreenshot(host.form.Handle(), "forms_image").c_str());
+
+    std::vector<unsigned char> broken(jpeg.begin(), jpeg.begin() + 2);
+    broken.insert(broken.end(), 40, 0x11);
+    EXPECT_THROW(image->LoadJpeg(broken.data(), broken.size()), std::runtime_error);
+    EXPECT_EQ(64, image->PictureWidth());  // the old picture stays
+}
+
+// Answers each box in its own loop: records caption, message and buttons,
+// then presses the named button (or closes the frame, or presses Escape).
+struct BoxAnswer {
+    std::string press;  // button caption, "frame" or "escape"
+    std::string caption, message;
+    std::vector<std::string> buttons;
+};
+
+BoxAnswer* g_answer = nullptr;
+
+BOOL CALLBACK RecordChild(HWND w, LPARAM)
+{
+    char cls[32] = "";
+    GetClassNameA(w, cls, sizeof cls);
+    std::string text = WindowText(w);
+    if (lstrcmpiA(cls, "Button") == 0)
+        g_answer->buttons.push_back(text);
+    else if (lstrcmpiA(cls, "Static") == 0 && !text.empty())
+        g_answer->message = text;
+    return TRUE;
+}
+
+void AnswerBox(HWND box)
+{
+    if (!g_answer || !g_answer->caption.empty())
+        return;
+    g_answer->caption = WindowText(box);
+    EnumChildWindows(box, &RecordChild, 0);
+    if (g_answer->press == "frame")
+        PostMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0);
+    else if (g_answer->press == "escape")
+        PostMessageA(FindChild(box, "Button", g_answer->buttons.front()), WM_KEYDOWN, VK_ESCAPE, 0);
+    else
+        PostMessageA(FindChild(box, "Button", g_answer->press), BM_CLICK, 0, 0);
+}
+
+TEST(MessageDlg, CaptionsButtonsAndTheButtonThatClosedIt)
+{
+    ActivationHook hook(AnswerBox);
+    struct Case {
+        TMsgDlgType type;
+        TMsgDlgButtons buttons;
+        const char* press;
+        const char* caption;
+        std::vector<std::string> shown;
+        int result;
+    } cases[] = {
+        {mtError, mbOK, "OK", "Error", {"OK"}, mrOk},
+        {mtInformation, mbOK, "escape", "Information", {"OK"}, mrOk},
+        {mtConfirmation, mbOK | mbCancel, "OK", "Confirm", {"OK", "Cancel"}, mrOk},
+        {mtConfirmation, mbOK | mbCancel, "Cancel", "Confirm", {"OK", "Cancel"}, mrCancel},
+        {mtConfirmation, mbOK | mbCancel, "frame", "Confirm", {"OK", "Cancel"}, mrCancel},
+        {mtConfirmation, mbOK | mbCancel, "escape", "Confirm", {"OK", "Cancel"}, mrCancel},
+        {mtError, mbAbort, "&Abort", "Error", {"&Abort"}, mrAbort},
+        {mtError, mbAbort, "frame", "Error", {"&Abort"}, mrCancel},
+    };
+    for (const Case& c : cases) {
+        BoxAnswer answer{c.press, "", "", {}};
+        g_answer = &answer;
+        int result = MessageDlg("Changes are not saved!", c.type, c.buttons);
+        g_answer = nullptr;
+        SCOPED_TRACE(std::string(c.caption) + " / " + c.press);
+        EXPECT_EQ(c.result, result);
+        EXPECT_EQ(c.caption, answer.caption);
+        EXPECT_EQ("Changes are not saved!", answer.message);
+        EXPECT_EQ(c.shown, answer.buttons);
+    }
+}
+
+TEST(DefaultExceptionHandler, AnExceptionLeavingAHandlerIsShownInTheErrorBox)
+{
+    Host host;
+    auto* button = host.Add<TButton>(10, 10, 80, 25);
+    bool after = false;
+    button->OnClick = [&](TObject*) {
+        throw std::runtime_error("Unable to write to C:\\ETC\\PVO_FO.INI");
+    };
+    ActivationHook hook(AnswerBox);
+    BoxAnswer answer{"OK", "", "", {}};
+    g_answer = &answer;
+    SendMessageA(button->Handle(), BM_CLICK, 0, 0);
+    after = true;  // the click returned: the box was answered, nothing hangs
+    g_answer = nullptr;
+    EXPECT_TRUE(after);
+    EXPECT_EQ(Application->Title(), answer.caption);
+    EXPECT_EQ("Unable to write to C:\\ETC\\PVO_FO.INI.", answer.message);
+    EXPECT_EQ(std::vector<std::string>{"OK"}, answer.buttons);
+}
+
+}  // namespace

@@ -1,0 +1,113 @@
+// Modal forms: how they end (default button, Escape, frame), created once
+// and hidden between uses, OnActivate at every showing.
+#include <gtest/gtest.h>
+
+#include "gui_helpers.h"
+#include "vcl.h"
+
+namespace {
+
+class TDialogForm : public TForm {
+public:
+    explicit TDialogForm(TComponent* owner) : TForm(owner)
+    {
+        Bind("FormActivate", &TDialogForm::FormActivate);
+        Bind("FormClose", &TDialogForm::FormClose);
+        Field("MinEdit", MinEdit);
+        Field("BitBtn2", OkBtn);
+        ReadLayout("TDialogForm");
+    }
+    // The test's step runs inside the form's own modal loop.
+    void FormActivate(TObject*)
+    {
+        ++activations;
+        if (step)
+            step(this);
+    }
+    void FormClose(TObject*, TCloseAction&) { ++closes; }
+
+    TMaskEdit* MinEdit = nullptr;
+    TBitBtn* OkBtn = nullptr;
+    std::function<void(TDialogForm*)> step;
+    int activations = 0, closes = 0;
+};
+
+void PostKey(WPARAM key)
+{
+    PostMessageA(GetFocus(), WM_KEYDOWN, key, 0);
+}
+
+TEST(ModalForm, EndsWithOkByEnterAndCancelByEscapeOrTheFrame)
+{
+    TDialogForm form(nullptr);
+    HWND created = form.Handle();
+
+    // Enter in the edit presses the default button.
+    form.step = [](TDialogForm* f) {
+        f->MinEdit->SetFocus();
+        PostKey(VK_RETURN);
+    };
+    EXPECT_EQ(mrOk, form.ShowModal());
+    EXPECT_FALSE(IsWindowVisible(created));
+
+    form.step = [](TDialogForm* f) {
+        f->MinEdit->SetFocus();
+        PostKey(VK_ESCAPE);
+    };
+    EXPECT_EQ(mrCancel, form.ShowModal());
+
+    form.step = [](TDialogForm* f) { PostMessageA(f->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); };
+    EXPECT_EQ(mrCancel, form.ShowModal());
+
+    // Enter on a focused button presses that button, not the default one.
+    form.step = [](TDialogForm* f) {
+        static_cast<TWinControl*>(f->FindComponent("BitBtn1"))->SetFocus();
+        PostKey(VK_RETURN);
+    };
+    EXPECT_EQ(mrCancel, form.ShowModal());
+
+    // The same window served every showing, activated and closed each time.
+    EXPECT_EQ(created, form.Handle());
+    EXPECT_EQ(4, form.activations);
+    EXPECT_EQ(4, form.closes);
+}
+
+TEST(ModalForm, DisablesTheOtherWindowsWhileUpAndShowsCentred)
+{
+    TForm owner(nullptr);
+    owner.SetBounds(0, 0, 200, 100);
+    owner.Show();
+    TDialogForm form(nullptr);
+    bool ownerEnabledDuring = true;
+    RECT during = {};
+    form.step = [&](TDialogForm* f) {
+        ownerEnabledDuring = IsWindowEnabled(owner.Handle()) != FALSE;
+        GetWindowRect(f->Handle(), &during);
+        f->SetModalResult(mrOk);
+    };
+    EXPECT_EQ(mrOk, form.ShowModal());
+    EXPECT_FALSE(ownerEnabledDuring);
+    EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+    RECT client;
+    GetClientRect(form.Handle(), &client);
+    EXPECT_EQ(306, client.right);
+    EXPECT_EQ(103, client.bottom);
+    EXPECT_EQ((GetSystemMetrics(SM_CXSCREEN) - (during.right - during.left)) / 2, during.left);
+}
+
+TEST(ModalForm, ACloseHandlerThatRefusesKeepsTheFormUp)
+{
+    TDialogForm form(nullptr);
+    int refusals = 0;
+    form.OnClose = [&](TObject*, TCloseAction& action) {
+        if (refusals++ == 0) {
+            action = caNone;
+            PostMessageA(form.Handle(), WM_CLOSE, 0, 0);  // ask again
+        }
+    };
+    form.step = [](TDialogForm* f) { PostMessageA(f->Handle(), WM_CLOSE, 0, 0); };
+    EXPECT_EQ(mrCancel, form.ShowModal());
+    EXPECT_EQ(2, refusals);
+}
+
+}  // namespace

@@ -1,0 +1,14 @@
+// Everything the setup program's forms use.
+#pragma once
+
+#include "buttons.h"
+#include "classes.h"
+#include "comctrls.h"
+#include "controls.h"
+#include "dialogs.h"
+#include "extctrls.h"
+#include "forms.h"
+#include "grids.h"
+#include "layout_reader.h"
+#include "mask.h"
+#include "stdctrls.h"

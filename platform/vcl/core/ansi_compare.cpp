@@ -11,3 +11,5 @@ int AnsiCompareText(const AnsiString& a, const AnsiString& b)
                                       static_cast<int>(b.size()));
     return result - CSTR_EQUAL;
 }
+
+bool SameText(const AnsiString& a, const AnsiString& b) { return AnsiCompareText(a, b) == 0; }

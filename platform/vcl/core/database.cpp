@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "exceptions.h"
+#include "layout_value.h"
 #include "odbc_call.h"
 #include "query.h"
 #include "sysutils.h"
@@ -20,9 +21,9 @@ std::vector<TDatabase*>& Databases()
 AnsiString Param(const TStringList& params, const AnsiString& name)
 {
     for (int i = 0; i < params.Count(); ++i) {
-        const AnsiString& line = params[i];
+        const AnsiString line = params[i];
         const size_t equals = line.find('=');
-        if (equals != AnsiString::npos && AnsiCompareText(line.substr(0, equals), name) == 0)
+        if (equals != AnsiString::npos && SameText(line.substr(0, equals), name))
             return line.substr(equals + 1);
     }
     return AnsiString();
@@ -30,7 +31,7 @@ AnsiString Param(const TStringList& params, const AnsiString& name)
 
 }  // namespace
 
-TDatabase::TDatabase()
+TDatabase::TDatabase(TComponent* Owner) : TComponent(Owner)
 {
     Databases().push_back(this);
 }
@@ -47,10 +48,32 @@ TDatabase::~TDatabase()
 TDatabase* TDatabase::Find(const AnsiString& databaseName)
 {
     for (TDatabase* database : Databases()) {
-        if (AnsiCompareText(database->DatabaseName, databaseName) == 0)
+        if (SameText(database->DatabaseName, databaseName))
             return database;
     }
     return nullptr;
+}
+
+void TDatabase::SetProperty(const std::string& name, const TLayoutValue& value)
+{
+    if (SameText(name, "AliasName")) AliasName = value.AsString();
+    else if (SameText(name, "DatabaseName")) DatabaseName = value.AsString();
+    else if (SameText(name, "SessionName")) SessionName = value.AsString();
+    else if (SameText(name, "LoginPrompt")) LoginPrompt = value.AsBool();
+    else if (SameText(name, "Params.Strings")) Params.Assign(value.AsList());
+    else if (SameText(name, "Connected")) {
+        if (Loading())
+            m_streamedConnected = value.AsBool();
+        else
+            SetConnected(value.AsBool());
+    } else TComponent::SetProperty(name, value);
+}
+
+void TDatabase::Loaded()
+{
+    TComponent::Loaded();
+    if (m_streamedConnected)
+        Open();
 }
 
 void TDatabase::Open()

@@ -1,21 +1,32 @@
 // Connection to a database by name, in place of the class library's database
 // component. It reaches the database through ODBC: the data source is the
 // parameter "ODBC DSN", or the alias when that parameter is missing.
+//
+// A form's layout declares it as
+//
+//     object corvane_DB: TDatabase
+//       AliasName = 'corvane'
+//       DatabaseName = 'DBcorvane'
+//       LoginPrompt = False
+//       Params.Strings = (
+//         'USER NAME=tarvel'
+//         'PASSWORD=tarvel')
+//       Connected = True
+//     end
 #pragma once
 
 #include <vector>
 
 #include "ansi_string.h"
+#include "classes.h"
 #include "string_list.h"
 
 class TQuery;
 
-class TDatabase {
+class TDatabase : public TComponent {
 public:
-    TDatabase();
-    ~TDatabase();
-    TDatabase(const TDatabase&) = delete;
-    TDatabase& operator=(const TDatabase&) = delete;
+    explicit TDatabase(TComponent* Owner);
+    ~TDatabase() override;
 
     AnsiString AliasName;
     // The name by which queries find this connection.
@@ -35,6 +46,12 @@ public:
     bool Connected() const { return m_connection != nullptr; }
     void SetConnected(bool connected) { connected ? Open() : Close(); }
 
+    // Connected = True in a layout connects only once the whole layout is
+    // read (in Loaded), so the order of the properties does not matter; a
+    // failure there raises to whoever reads the layout.
+    void SetProperty(const std::string& name, const TLayoutValue& value) override;
+    void Loaded() override;
+
     // The connection with this database name in the session, or nullptr.
     static TDatabase* Find(const AnsiString& databaseName);
 
@@ -46,5 +63,6 @@ private:
 
     void* m_environment = nullptr;  // SQLHENV
     void* m_connection = nullptr;   // SQLHDBC
+    bool m_streamedConnected = false;
     std::vector<TQuery*> m_queries;
 };

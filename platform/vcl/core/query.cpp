@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "exceptions.h"
+#include "layout_value.h"
 #include "odbc_call.h"
 #include "sysutils.h"
 
@@ -61,6 +62,13 @@ TQuery::~TQuery()
     UnPrepare();
     if (m_database)
         m_database->Detach(this);
+}
+
+void TQuery::SetProperty(const std::string& name, const TLayoutValue& value)
+{
+    if (SameText(name, "DatabaseName")) DatabaseName = value.AsString();
+    else if (SameText(name, "SQL.Strings")) SQL.Assign(value.AsList());
+    else TComponent::SetProperty(name, value);
 }
 
 TDatabase& TQuery::Connection()
@@ -249,7 +257,7 @@ void TQuery::Next()
 TField& TQuery::FieldByName(const AnsiString& name)
 {
     for (const auto& field : m_fields) {
-        if (AnsiCompareText(field->FieldName(), name) == 0)
+        if (SameText(field->FieldName(), name))
             return *field;
     }
     throw EDatabaseError("Field '" + name + "' not found");

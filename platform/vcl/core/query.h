@@ -1,6 +1,14 @@
 // SQL statement on a named connection, in place of the class library's query
 // component. Open reads the whole result at once, so First walks it again
 // without running the statement again, until the query is closed.
+//
+// In a form's layout:
+//
+//     object VersionQry: TQuery
+//       DatabaseName = 'DBcorvane'
+//       SQL.Strings = (
+//         'SELECT CORVANE_VERSION_NUM FROM corvane.Rest_Status')
+//     end
 #pragma once
 
 #include <memory>
@@ -8,17 +16,16 @@
 #include <vector>
 
 #include "ansi_string.h"
+#include "classes.h"
 #include "field.h"
 #include "string_list.h"
 
 class TDatabase;
 
-class TQuery {
+class TQuery : public TComponent {
 public:
-    TQuery() = default;
-    ~TQuery();
-    TQuery(const TQuery&) = delete;
-    TQuery& operator=(const TQuery&) = delete;
+    explicit TQuery(TComponent* Owner) : TComponent(Owner) {}
+    ~TQuery() override;
 
     // Name of the TDatabase to run on; a query opens it when it is closed.
     AnsiString DatabaseName;
@@ -47,6 +54,8 @@ public:
 
     // Case-insensitive; raises EDatabaseError "Field '<name>' not found".
     TField& FieldByName(const AnsiString& name);
+
+    void SetProperty(const std::string& name, const TLayoutValue& value) override;
 
 private:
     friend class TDatabase;

@@ -6,13 +6,68 @@
 #include "exceptions.h"
 #include "sysutils.h"
 
+// ---- TStrings --------------------------------------------------------------
+
+int TStrings::IndexOf(const AnsiString& item) const
+{
+    for (int i = 0; i < Count(); ++i) {
+        if (SameText(Strings(i), item))
+            return i;
+    }
+    return -1;
+}
+
+void TStrings::Assign(const std::vector<AnsiString>& items)
+{
+    Clear();
+    for (const AnsiString& item : items)
+        Add(item);
+}
+
+AnsiString TStrings::Text() const
+{
+    AnsiString text;
+    for (int i = 0; i < Count(); ++i)
+        text += Strings(i) + "\r\n";
+    return text;
+}
+
+void TStrings::SetText(const AnsiString& text)
+{
+    Clear();
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find_first_of("\r\n", start);
+        if (end == AnsiString::npos)
+            end = text.size();
+        Add(text.substr(start, end - start));
+        if (end < text.size() && text[end] == '\r')
+            ++end;
+        if (end < text.size() && text[end] == '\n')
+            ++end;
+        start = end;
+    }
+}
+
+AnsiString TStrings::CommaText() const
+{
+    std::vector<AnsiString> items;
+    for (int i = 0; i < Count(); ++i)
+        items.push_back(Strings(i));
+    return MakeCommaText(items);
+}
+
+void TStrings::SetCommaText(const AnsiString& text) { Assign(ParseCommaText(text)); }
+
+// ---- TStringList -----------------------------------------------------------
+
 void TStringList::CheckIndex(int index) const
 {
     if (index < 0 || index >= Count())
         throw EStringListError("List index out of bounds (" + std::to_string(index) + ")");
 }
 
-const AnsiString& TStringList::Strings(int index) const
+AnsiString TStringList::Strings(int index) const
 {
     CheckIndex(index);
     return m_items[static_cast<size_t>(index)];
@@ -39,15 +94,6 @@ void TStringList::Delete(int index)
     m_items.erase(m_items.begin() + index);
 }
 
-int TStringList::IndexOf(const AnsiString& item) const
-{
-    for (int i = 0; i < Count(); ++i) {
-        if (AnsiCompareText(m_items[static_cast<size_t>(i)], item) == 0)
-            return i;
-    }
-    return -1;
-}
-
 void TStringList::SetSorted(bool sorted)
 {
     if (sorted && !m_sorted) {
@@ -56,41 +102,4 @@ void TStringList::SetSorted(bool sorted)
         });
     }
     m_sorted = sorted;
-}
-
-AnsiString TStringList::Text() const
-{
-    AnsiString text;
-    for (const AnsiString& line : m_items)
-        text += line + "\r\n";
-    return text;
-}
-
-void TStringList::SetText(const AnsiString& text)
-{
-    Clear();
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find_first_of("\r\n", start);
-        if (end == AnsiString::npos)
-            end = text.size();
-        Add(text.substr(start, end - start));
-        if (end < text.size() && text[end] == '\r')
-            ++end;
-        if (end < text.size() && text[end] == '\n')
-            ++end;
-        start = end;
-    }
-}
-
-AnsiString TStringList::CommaText() const
-{
-    return MakeCommaText(m_items);
-}
-
-void TStringList::SetCommaText(const AnsiString& text)
-{
-    Clear();
-    for (const AnsiString& item : ParseCommaText(text))
-        Add(item);
 }

@@ -6,6 +6,9 @@
 // Compares as the user's locale sorts text, ignoring case: below 0, 0 or
 // above 0. This is the order of sorted string lists and list boxes.
 int AnsiCompareText(const AnsiString& a, const AnsiString& b);
+// Equal by that comparison: names of components, properties and fields,
+// list items.
+bool SameText(const AnsiString& a, const AnsiString& b);
 
 // The text as an SQL literal: in single quotes, inner single quotes doubled.
 // text between two quote characters, each inner one doubled.

@@ -221,9 +221,7 @@ LRESULT TRadioGroup::WndProc(UINT msg, WPARAM wp, LPARAM lp)
 void TRadioGroup::SetProperty(const std::string& name, const TLayoutValue& value)
 {
     if (SameText(name, "Items.Strings")) {
-        if (value.kind != TLayoutValue::List)
-            value.Fail("list of texts expected");
-        SetItems(value.items);
+        SetItems(value.AsList());
     } else if (SameText(name, "ItemIndex")) {
         SetItemIndex(value.AsInteger());
     } else if (SameText(name, "Columns")) {

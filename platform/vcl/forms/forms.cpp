@@ -341,6 +341,10 @@ void TScreen::SetCursor(TCursor v)
 
 TApplication::TApplication() : TComponent(nullptr)
 {
+    ApplicationHandleException = [](const std::exception& e) {
+        if (Application)
+            Application->HandleException(e);
+    };
     char path[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string name = path;
@@ -348,7 +352,12 @@ TApplication::TApplication() : TComponent(nullptr)
     title_ = name.substr(0, name.find_last_of('.'));
 }
 
-TApplication::~TApplication() = default;
+TApplication::~TApplication()
+{
+    // A stand-in application of a test may go before the program's own.
+    if (Application == this)
+        ApplicationHandleException = nullptr;
+}
 
 void TApplication::Run()
 {

@@ -293,8 +293,12 @@ void TLayoutReader::CreateChild(TForm* form, TComponent* parent, const Node& nod
         CreateChild(form, c, child, created);
 }
 
+void RegisterFormsClasses();  // registry.cpp
+
 void TLayoutReader::Apply(TForm* form, const Node& root)
 {
+    static const bool registered = (RegisterFormsClasses(), true);
+    (void)registered;
     std::vector<TComponent*> created{form};
     form->SetLoading(true);
     if (!root.name.empty())

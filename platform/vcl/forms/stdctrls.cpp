@@ -14,13 +14,6 @@ std::string WindowText(HWND h)
     s.resize(static_cast<size_t>(std::max(n, 0)));
     return s;
 }
-
-std::vector<std::string> ListOf(const TLayoutValue& v)
-{
-    if (v.kind != TLayoutValue::List)
-        v.Fail("list of texts expected");
-    return v.items;
-}
 }  // namespace
 
 TForm* GetParentForm(TControl* control)
@@ -31,29 +24,6 @@ TForm* GetParentForm(TControl* control)
 }
 
 // ---- string lists ----------------------------------------------------------
-
-int TControlStrings::IndexOf(const std::string& s) const
-{
-    for (int i = 0; i < Count(); ++i)
-        if (Strings(i) == s)
-            return i;
-    return -1;
-}
-
-std::string TControlStrings::Text() const
-{
-    std::string t;
-    for (int i = 0; i < Count(); ++i)
-        t += Strings(i) + "\r\n";
-    return t;
-}
-
-void TControlStrings::Assign(const std::vector<std::string>& list)
-{
-    Clear();
-    for (const std::string& s : list)
-        Add(s);
-}
 
 int TListItems::Count() const
 {
@@ -91,7 +61,7 @@ int TListItems::Add(const std::string& s)
         return Insert(static_cast<int>(pending_.size()), s);
     // Until the window exists, sort as the list control will.
     auto at = std::upper_bound(pending_.begin(), pending_.end(), s, [](const std::string& a, const std::string& b) {
-        return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_LESS_THAN;
+        return AnsiCompareText(a, b) < 0;
     });
     return static_cast<int>(pending_.insert(at, s) - pending_.begin());
 }
@@ -437,7 +407,7 @@ void TMemo::SetWordWrap(bool v)
 
 void TMemo::SetProperty(const std::string& name, const TLayoutValue& value)
 {
-    if (SameText(name, "Lines.Strings")) lines_.Assign(ListOf(value));
+    if (SameText(name, "Lines.Strings")) lines_.Assign(value.AsList());
     else if (SameText(name, "ScrollBars")) SetScrollBars(static_cast<TScrollStyle>(value.AsInteger()));
     else if (SameText(name, "WordWrap")) SetWordWrap(value.AsBool());
     else TCustomEdit::SetProperty(name, value);
@@ -566,7 +536,7 @@ void TCustomComboBox::SetEvent(const std::string& name, const THandlerRef& h)
 
 void TComboBox::SetProperty(const std::string& name, const TLayoutValue& value)
 {
-    if (SameText(name, "Items.Strings")) Items().Assign(ListOf(value));
+    if (SameText(name, "Items.Strings")) Items().Assign(value.AsList());
     else if (SameText(name, "Sorted")) SetSorted(value.AsBool());
     else if (SameText(name, "ItemIndex")) SetItemIndex(value.AsInteger());
     else TCustomComboBox::SetProperty(name, value);
@@ -631,7 +601,7 @@ void TListBox::CommandNotify(WORD code)
 
 void TListBox::SetProperty(const std::string& name, const TLayoutValue& value)
 {
-    if (SameText(name, "Items.Strings")) items_.Assign(ListOf(value));
+    if (SameText(name, "Items.Strings")) items_.Assign(value.AsList());
     else if (SameText(name, "Sorted")) SetSorted(value.AsBool());
     else if (SameText(name, "ItemHeight")) (void)value.AsInteger();
     else TWinControl::SetProperty(name, value);

@@ -5,25 +5,18 @@
 #include <memory>
 
 #include "controls.h"
+#include "string_list.h"
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TComboBoxStyle { csDropDown, csDropDownList };
 
 // The strings of a control: list items or text lines.
-class TControlStrings {
+class TControlStrings : public TStrings {
 public:
-    virtual ~TControlStrings() = default;
-    virtual int Count() const = 0;
-    virtual std::string Strings(int i) const = 0;
     // Returns the index the string took (sorted lists place it themselves).
     virtual int Insert(int i, const std::string& s) = 0;
-    virtual void Delete(int i) = 0;
-    virtual void Clear() = 0;
-    virtual int Add(const std::string& s) { return Insert(Count(), s); }
-    int IndexOf(const std::string& s) const;  // exact, case-sensitive; -1 when absent
-    std::string Text() const;                 // the strings, each followed by CR LF
-    void Assign(const std::vector<std::string>& list);
+    int Add(const std::string& s) override { return Insert(Count(), s); }
 };
 
 // Items of a list box or combo box: in the window, or kept until it exists.

@@ -1,7 +1,6 @@
 // Data access from a Windows program under Wine, through odbc32 and unixODBC,
 // to the POS database stand-in (tools/posdb). Each test works on a fresh copy
-// of the demo database, which the data source "Corvane" of the test's own
-// odbc.ini names (see CMakeLists.txt).
+// of the demo database (see posdb_work_copy.h).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,6 +10,7 @@
 
 #include "database.h"
 #include "exceptions.h"
+#include "posdb_work_copy.h"
 #include "query.h"
 #include "sysutils.h"
 
@@ -53,22 +53,6 @@ AnsiString CatalogueStatement()
     return "select * from SYS.SYSPROCEDURE where proc_name = " + QuotedStr("sp_PvoFo_DoProrate");
 }
 
-AnsiString Environment(const char* name)
-{
-    char value[1024] = {};
-    const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
-    return length > 0 && length < sizeof value ? AnsiString(value) : AnsiString();
-}
-
-// A Linux path as Wine's drive Z: shows it.
-AnsiString WindowsPath(const AnsiString& unixPath)
-{
-    AnsiString path = "Z:";
-    for (char c : unixPath)
-        path += c == '/' ? '\\' : c;
-    return path;
-}
-
 void SetStatement(TQuery& query, const std::vector<AnsiString>& lines)
 {
     query.SQL.Clear();
@@ -95,15 +79,7 @@ class DataAccessTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        const AnsiString demo = Environment("RILO_POSDB_DEMO_DB");
-        const AnsiString work = Environment("RILO_POSDB_WORK_DB");
-        ASSERT_FALSE(demo.empty() || work.empty())
-            << "RILO_POSDB_DEMO_DB and RILO_POSDB_WORK_DB must name the posdb demo database and its working copy";
-        m_workFile = WindowsPath(work);
-        ASSERT_TRUE(CopyFileA(WindowsPath(demo).c_str(), m_workFile.c_str(), FALSE))
-            << "no demo database at " << demo << " (is the native posdb build done?)";
-        SetFileAttributesA(m_workFile.c_str(), FILE_ATTRIBUTE_NORMAL);
-
+        ASSERT_TRUE(RefreshPosDatabase(m_workFile));
         Configure(m_database, "tarvel", "tarvel");
     }
 
@@ -123,7 +99,7 @@ protected:
 
     TQuery& NewQuery(const AnsiString& databaseName = "DBcorvane")
     {
-        m_queries.push_back(std::make_unique<TQuery>());
+        m_queries.push_back(std::make_unique<TQuery>(nullptr));
         m_queries.back()->DatabaseName = databaseName;
         return *m_queries.back();
     }
@@ -137,7 +113,7 @@ protected:
     }
 
     AnsiString m_workFile;
-    TDatabase m_database;
+    TDatabase m_database{nullptr};
     std::vector<std::unique_ptr<TQuery>> m_queries;
 };
 
@@ -157,7 +133,7 @@ TEST_F(DataAccessTest, ConnectsWithTheStoredParameters)
 
 TEST_F(DataAccessTest, WrongPasswordRaisesTheDriversMessage)
 {
-    TDatabase database;
+    TDatabase database(nullptr);
     Configure(database, "tarvel", "secret", "DBwrong");
     try {
         database.Open();
@@ -171,7 +147,7 @@ TEST_F(DataAccessTest, WrongPasswordRaisesTheDriversMessage)
 
 TEST_F(DataAccessTest, DataSourceComesFromTheAliasWithoutOdbcDsnParameter)
 {
-    TDatabase byAlias;
+    TDatabase byAlias(nullptr);
     byAlias.AliasName = "corvane";
     byAlias.DatabaseName = "DBalias";
     byAlias.Params.Add("USER NAME=tarvel");
@@ -179,7 +155,7 @@ TEST_F(DataAccessTest, DataSourceComesFromTheAliasWithoutOdbcDsnParameter)
     byAlias.Open();
     EXPECT_TRUE(byAlias.Connected());
 
-    TDatabase unknown;
+    TDatabase unknown(nullptr);
     unknown.AliasName = "nowhere";
     unknown.DatabaseName = "DBnowhere";
     try {
@@ -344,7 +320,7 @@ TEST_F(DataAccessTest, StoredProcedureCreateAndGrantAreRecorded)
 
 TEST_F(DataAccessTest, CreateFailsForUserWithoutTheRight)
 {
-    TDatabase clerk;
+    TDatabase clerk(nullptr);
     Configure(clerk, "clerk", "clerk", "DBclerk");
     TQuery& create = NewQuery("DBclerk");
     SetStatement(create, kCreateLines);

@@ -1,5 +1,6 @@
 // Controls on real windows: masked edit, rich edit, string grid, JPEG
-// picture, message boxes, and the error box of an escaping exception.
+// picture, message boxes, item and line lists, and the error box of an
+// escaping exception.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -308,6 +309,31 @@ TEST(MessageDlg, CaptionsButtonsAndTheButtonThatClosedIt)
         EXPECT_EQ("Changes are not saved!", answer.message);
         EXPECT_EQ(c.shown, answer.buttons);
     }
+}
+
+// Items and lines are string lists like any other: a comma text from the
+// settings file goes into a list box before its window exists and comes
+// back out of the window unchanged.
+TEST(ControlStrings, ListItemsAndMemoLinesShareTheStringListOperations)
+{
+    Host host;
+    auto* list = host.Add<TListBox>(10, 10, 150, 100);
+    TStrings& items = list->Items();
+    items.SetCommaText("5,\"Room Charge\",7");
+    ASSERT_EQ(3, SendMessageA(list->Handle(), LB_GETCOUNT, 0, 0));
+    EXPECT_EQ("Room Charge", items[1]);
+    EXPECT_EQ(1, items.IndexOf("ROOM charge"));
+    EXPECT_EQ(-1, items.IndexOf("Room"));
+    EXPECT_EQ("5,\"Room Charge\",7", items.CommaText());
+    items.Delete(0);
+    EXPECT_EQ("Room Charge\r\n7\r\n", items.Text());
+
+    auto* memo = host.Add<TMemo>(10, 120, 200, 100);
+    TStrings& lines = memo->Lines();
+    lines.SetText("first\r\nsecond\nthird");
+    ASSERT_EQ(3, lines.Count());
+    EXPECT_EQ("second", lines[1]);
+    EXPECT_EQ("first,second,third", lines.CommaText());
 }
 
 TEST(DefaultExceptionHandler, AnExceptionLeavingAHandlerIsShownInTheErrorBox)

@@ -1,12 +1,14 @@
 // Components, ownership, events and the class registry that the layout
-// reader creates components from.
+// reader creates components from. Nothing here needs a window: controls and
+// the data-access components build on it alike.
 #pragma once
 
 #include <functional>
-#include <map>
-#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "exceptions.h"
+#include "sysutils.h"
 
 class TObject {
 public:
@@ -29,9 +31,9 @@ struct THandlerRef {
 };
 
 // A layout that cannot be applied: unknown class, property, value or handler.
-class ELayoutError : public std::runtime_error {
+class ELayoutError : public Exception {
 public:
-    using std::runtime_error::runtime_error;
+    using Exception::Exception;
 };
 
 // Owner of other components: it frees them when it goes.
@@ -59,8 +61,8 @@ public:
     virtual void SetEvent(const std::string& name, const THandlerRef& handler);
 
 protected:
-    // Runs an event handler; an exception that escapes it goes to the
-    // application's default handler instead of up through the window procedure.
+    // Runs an event handler; an exception that escapes it goes to
+    // ApplicationHandleException instead of up through the window procedure.
     static void Fire(const TNotifyEvent& event, TObject* sender);
     void SetLoading(bool loading) { loading_ = loading; }
 
@@ -75,12 +77,20 @@ private:
     bool loading_ = false;
 };
 
+// The application object's default handler, set while it exists. Without
+// one, an exception from an event handler goes on to the caller.
+extern void (*ApplicationHandleException)(const std::exception& e);
+
 // Creates a component of a class for an owner.
 using TComponentFactory = std::function<TComponent*(TComponent* Owner)>;
 // Adds a class to the registry the layout reader creates components from
-// (the built-in controls are there from the start).
+// (the data-access components are there from the start, the controls once
+// the first layout is read); a class registered again takes the new factory.
 void RegisterComponentClass(const std::string& className, TComponentFactory factory);
+template <class C>
+void RegisterComponentClass(const std::string& className)
+{
+    RegisterComponentClass(className, [](TComponent* owner) -> TComponent* { return new C(owner); });
+}
+// Raises ELayoutError for a class not registered.
 TComponent* CreateComponentByClassName(const std::string& className, TComponent* Owner);
-
-// Case-insensitive comparison of names.
-bool SameText(const std::string& a, const std::string& b);

@@ -19,6 +19,7 @@ public:
 
     // Conversions that raise ELayoutError naming the line on a wrong kind.
     const std::string& AsString() const;
+    const std::vector<std::string>& AsList() const;  // a list of texts
     int AsInteger() const;                  // integer, or a named constant
     bool AsBool() const;                    // True / False
     int AsColor() const;                    // integer or colour constant
@@ -27,5 +28,10 @@ public:
 };
 
 // Named constants a layout may use for integers (enumerations, colours,
-// modal results).
+// modal results): each part of the layer adds its own.
+struct TLayoutConstant {
+    const char* name;
+    int value;
+};
+void RegisterLayoutConstants(const std::vector<TLayoutConstant>& constants);
 bool LookupLayoutConstant(const std::string& name, int& value);

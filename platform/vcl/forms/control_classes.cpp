@@ -1,61 +1,37 @@
-#include "layout_value.h"
-
-#include <windows.h>
-
-#include "classes.h"
-#include "controls.h"
-#include "forms.h"
-#include "stdctrls.h"
-#include "extctrls.h"
+// The classes and constants a layout can name, registered before the first
+// layout is read.
 #include "buttons.h"
+#include "comctrls.h"
+#include "extctrls.h"
+#include "forms.h"
 #include "grids.h"
+#include "layout_value.h"
+#include "mask.h"
+#include "stdctrls.h"
 
-void TLayoutValue::Fail(const std::string& what) const
+void RegisterFormsClasses()
 {
-    throw ELayoutError("layout line " + std::to_string(line) + ": " + what);
-}
+    RegisterComponentClass<TPanel>("TPanel");
+    RegisterComponentClass<TImage>("TImage");
+    RegisterComponentClass<TPageControl>("TPageControl");
+    RegisterComponentClass<TTabSheet>("TTabSheet");
+    RegisterComponentClass<TGroupBox>("TGroupBox");
+    RegisterComponentClass<TLabel>("TLabel");
+    RegisterComponentClass<TCheckBox>("TCheckBox");
+    RegisterComponentClass<TEdit>("TEdit");
+    RegisterComponentClass<TMaskEdit>("TMaskEdit");
+    RegisterComponentClass<TComboBox>("TComboBox");
+    RegisterComponentClass<TRadioGroup>("TRadioGroup");
+    RegisterComponentClass<TListBox>("TListBox");
+    RegisterComponentClass<TStringGrid>("TStringGrid");
+    RegisterComponentClass<TButton>("TButton");
+    RegisterComponentClass<TBitBtn>("TBitBtn");
+    RegisterComponentClass<TMemo>("TMemo");
+    RegisterComponentClass<TRichEdit>("TRichEdit");
+    RegisterComponentClass<TStatusBar>("TStatusBar");
+    RegisterComponentClass<TTimer>("TTimer");
 
-const std::string& TLayoutValue::AsString() const
-{
-    if (kind != String)
-        Fail("text expected");
-    return text;
-}
-
-int TLayoutValue::AsInteger() const
-{
-    if (kind == Integer)
-        return static_cast<int>(number);
-    int v = 0;
-    if (kind == Ident && LookupLayoutConstant(text, v))
-        return v;
-    Fail("integer expected");
-}
-
-bool TLayoutValue::AsBool() const
-{
-    if (kind == Ident && SameText(text, "True"))
-        return true;
-    if (kind == Ident && SameText(text, "False"))
-        return false;
-    Fail("True or False expected");
-}
-
-int TLayoutValue::AsColor() const { return AsInteger(); }
-
-bool TLayoutValue::HasMember(const char* name) const
-{
-    if (kind != Set)
-        Fail("set expected");
-    for (const std::string& m : items)
-        if (SameText(m, name))
-            return true;
-    return false;
-}
-
-bool LookupLayoutConstant(const std::string& name, int& value)
-{
-    static const struct { const char* name; int value; } constants[] = {
+    RegisterLayoutConstants({
         {"clBlack", clBlack}, {"clMaroon", clMaroon}, {"clGreen", clGreen}, {"clOlive", clOlive},
         {"clNavy", clNavy}, {"clPurple", clPurple}, {"clTeal", clTeal}, {"clGray", clGray},
         {"clSilver", clSilver}, {"clRed", clRed}, {"clLime", clLime}, {"clYellow", clYellow},
@@ -73,11 +49,5 @@ bool LookupLayoutConstant(const std::string& name, int& value)
         {"ssNone", ssNone}, {"ssHorizontal", ssHorizontal}, {"ssVertical", ssVertical}, {"ssBoth", ssBoth},
         {"bkCustom", bkCustom}, {"bkOK", bkOK}, {"bkCancel", bkCancel},
         {"taLeftJustify", taLeftJustify}, {"taCenter", taCenter}, {"taRightJustify", taRightJustify},
-    };
-    for (const auto& c : constants)
-        if (SameText(name, c.name)) {
-            value = c.value;
-            return true;
-        }
-    return false;
+    });
 }

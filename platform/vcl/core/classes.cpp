@@ -1,18 +1,13 @@
 #include "classes.h"
 
 #include <algorithm>
-#include <cctype>
+#include <utility>
 
-#include "forms.h"
+#include "database.h"
 #include "layout_value.h"
+#include "query.h"
 
-bool SameText(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
+void (*ApplicationHandleException)(const std::exception& e) = nullptr;
 
 TComponent::TComponent(TComponent* Owner) : owner_(Owner)
 {
@@ -61,40 +56,50 @@ void TComponent::Fire(const TNotifyEvent& event, TObject* sender)
 {
     if (!event)
         return;
+    if (!ApplicationHandleException) {
+        event(sender);
+        return;
+    }
     try {
         event(sender);
     } catch (const std::exception& e) {
-        Application->HandleException(e);
+        ApplicationHandleException(e);
     }
 }
 
 namespace {
-std::map<std::string, TComponentFactory>& Registry()
+using ClassList = std::vector<std::pair<std::string, TComponentFactory>>;
+
+ClassList& Registry()
 {
-    static std::map<std::string, TComponentFactory> classes;
+    static ClassList classes = [] {
+        ClassList builtin;
+        builtin.emplace_back("TDatabase", [](TComponent* owner) -> TComponent* { return new TDatabase(owner); });
+        builtin.emplace_back("TQuery", [](TComponent* owner) -> TComponent* { return new TQuery(owner); });
+        return builtin;
+    }();
     return classes;
 }
 
-std::string Upper(std::string s)
+ClassList::iterator Find(const std::string& className)
 {
-    for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
+    return std::find_if(Registry().begin(), Registry().end(),
+                        [&](const auto& entry) { return SameText(entry.first, className); });
 }
 }  // namespace
 
-void RegisterBuiltinComponentClasses();
-
 void RegisterComponentClass(const std::string& className, TComponentFactory factory)
 {
-    Registry()[Upper(className)] = std::move(factory);
+    auto it = Find(className);
+    if (it != Registry().end())
+        it->second = std::move(factory);
+    else
+        Registry().emplace_back(className, std::move(factory));
 }
 
 TComponent* CreateComponentByClassName(const std::string& className, TComponent* Owner)
 {
-    static bool builtins = (RegisterBuiltinComponentClasses(), true);
-    (void)builtins;
-    auto it = Registry().find(Upper(className));
+    auto it = Find(className);
     if (it == Registry().end())
         throw ELayoutError("class " + className + " not found");
     return it->second(Owner);

@@ -28,6 +28,7 @@ test: build
 
 bench: build
 	scripts/wine-run $(BUILD)/x64/bin/prorate_bench.exe
+	RILO_WINE_TIMEOUT=1800 scripts/wine-run $(BUILD)/x64/bin/dialog_bench.exe
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD)/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRILO_FUZZ=ON

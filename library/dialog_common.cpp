@@ -45,11 +45,15 @@ void SetUpListColumn(CListCtrl& list, CMyHeaderCtrl& header, const CString& head
 
 void InsertRows(CListCtrl& list, const CStringArray& rows)
 {
+    // The list is already on the screen: without this, every row would
+    // repaint it (thousands of rows would take minutes).
+    list.SendMessage(WM_SETREDRAW, FALSE);
     for (int i = 0; i < rows.GetSize(); ++i) {
         CString row;
         row.Format(L"%s", static_cast<const wchar_t*>(rows[i]));
         list.InsertItem(i, row);
     }
+    list.SendMessage(WM_SETREDRAW, TRUE);
 }
 
 void PressKeys(CListCtrl& list, UINT key, int count)

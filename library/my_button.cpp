@@ -62,7 +62,9 @@ void CMyButton::PaintFace(CDC& dc, const CRect& client, CRect& inner)
                 dc.InvertRect(inner);
                 dc.Draw3dRect(inner, RGB(0, 0, 0), RGB(255, 255, 255));
             } else {
-                dc.FillRect(client, &face);
+                // Each pass fills inside the rings already drawn, so that
+                // all of them stay.
+                dc.FillRect(inner, &face);
                 dc.Draw3dRect(inner, RGB(255, 255, 255), RGB(0, 0, 0));
             }
         } else {

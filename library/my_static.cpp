@@ -53,11 +53,37 @@ END_MESSAGE_MAP()
 
 CMyHeaderCtrl::~CMyHeaderCtrl() = default;
 
+namespace {
+
+// A header drawn with visual styles paints its items from the theme and
+// ignores the colours set on its device context. The devices have no
+// visual styles; where a theme is active (a desktop with visual styles, or
+// Wine's default theme, which styles every common control) the heading is
+// switched to the classic look so that it takes the colours below. Only a
+// themed header has uxtheme loaded, so nothing happens without one.
+void DrawHeaderClassic(HWND header)
+{
+    HMODULE uxtheme = GetModuleHandleW(L"uxtheme.dll");
+    if (!uxtheme)
+        return;
+    using GetWindowThemeFn = HANDLE(WINAPI*)(HWND);
+    using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+    auto getTheme = reinterpret_cast<GetWindowThemeFn>(
+        reinterpret_cast<void*>(GetProcAddress(uxtheme, "GetWindowTheme")));
+    auto setTheme = reinterpret_cast<SetWindowThemeFn>(
+        reinterpret_cast<void*>(GetProcAddress(uxtheme, "SetWindowTheme")));
+    if (getTheme && setTheme && getTheme(header))
+        setTheme(header, L" ", L" ");
+}
+
+} // namespace
+
 void CMyHeaderCtrl::OnCustomDraw(NMHDR* header, LRESULT* result)
 {
     auto* draw = reinterpret_cast<NMCUSTOMDRAW*>(header);
     *result = CDRF_DODEFAULT;
     if (draw->dwDrawStage == CDDS_PREPAINT) {
+        DrawHeaderClassic(header->hwndFrom);
         *result = CDRF_NOTIFYITEMDRAW;
     } else if (draw->dwDrawStage == CDDS_ITEMPREPAINT) {
         CDC* dc = CDC::FromHandle(draw->hdc);

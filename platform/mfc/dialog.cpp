@@ -2,6 +2,8 @@
 
 #include "winapp.h"
 
+#include <cwchar>
+
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
@@ -37,6 +39,9 @@ INT_PTR CDialog::DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM lParam)
     auto* dialog = reinterpret_cast<CDialog*>(lParam);
     if (!dialog->SubclassWindow(hwnd))
         return FALSE;
+    wchar_t className[8] = L"";
+    GetClassNameW(hwnd, className, 8);
+    dialog->m_dialogClass = wcscmp(className, L"#32770") == 0;
     return dialog->OnInitDialog();
 }
 
@@ -59,6 +64,13 @@ INT_PTR CDialog::DoModal()
         UnsubclassWindow();
     AfxDeleteTempObjects();
     return result;
+}
+
+LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_dialogClass && m_pfnSuper)
+        return ::DefDlgProcW(m_hWnd, message, wParam, lParam);
+    return CWnd::DefWindowProc(message, wParam, lParam);
 }
 
 void CDialog::EndDialog(int result) { ::EndDialog(m_hWnd, result); }

@@ -25,6 +25,7 @@ public:
     void EndDialog(int result);
     virtual BOOL OnInitDialog();
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
@@ -39,5 +40,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The window came from the dialog class, whose procedure is DefDlgProc:
+    // calling that directly spares Wine a slow round through the class's
+    // registered procedure for every message (thousands while a list fills).
+    bool m_dialogClass = false;
+
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 };

@@ -1,7 +1,9 @@
 // Faults are caught with a vectored exception handler (mingw has no
 // compiler-supported structured exception handling). A guarded call marks
 // the thread with a resume point taken by __builtin_setjmp; the handler,
-// finding the mark, resumes there with __builtin_longjmp. The handler is
+// finding the mark, lets the dispatcher continue the thread in a landing
+// function, which goes back to the resume point with __builtin_longjmp. So
+// the exception dispatch itself always completes. The handler is
 // registered on the first guarded call, not at load time, and removed when
 // the library is unloaded. The no-fault path costs a TLS store and a setjmp.
 #include "fault_guard.h"
@@ -28,14 +30,33 @@ bool IsAccessFault(DWORD code)
            code == EXCEPTION_GUARD_PAGE || code == EXCEPTION_DATATYPE_MISALIGNMENT;
 }
 
+// Entered in place of the faulting instruction, on the faulting stack.
+[[noreturn]] void LandAfterFault()
+{
+    auto* point = static_cast<ResumePoint*>(TlsGetValue(g_tlsSlot));
+    __builtin_longjmp(point->jump, 1);
+}
+
 LONG CALLBACK OnException(EXCEPTION_POINTERS* info)
 {
     if (!IsAccessFault(info->ExceptionRecord->ExceptionCode))
         return EXCEPTION_CONTINUE_SEARCH;
-    auto* point = static_cast<ResumePoint*>(TlsGetValue(g_tlsSlot));
-    if (!point)
+    // Faults of the host's own code pass through untouched, last error too.
+    const DWORD lastError = GetLastError();
+    const bool guarded = TlsGetValue(g_tlsSlot) != nullptr;
+    SetLastError(lastError);
+    if (!guarded)
         return EXCEPTION_CONTINUE_SEARCH;
-    __builtin_longjmp(point->jump, 1);
+    CONTEXT* context = info->ContextRecord;
+    // Continue as if the faulting instruction had called LandAfterFault.
+#if defined(_M_IX86) || defined(__i386__)
+    context->Esp = (context->Esp & ~static_cast<DWORD>(15)) - 4;
+    context->Eip = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(&LandAfterFault));
+#else
+    context->Rsp = (context->Rsp & ~static_cast<DWORD64>(15)) - 8;
+    context->Rip = reinterpret_cast<DWORD64>(&LandAfterFault);
+#endif
+    return EXCEPTION_CONTINUE_EXECUTION;
 }
 
 BOOL CALLBACK Register(PINIT_ONCE, PVOID, PVOID*)

@@ -65,6 +65,27 @@ TEST(ProrateValue, RulesAgreeUpTo2Pow24AndDifferBeyond)
                                       SingleRounding::Result));
 }
 
+TEST(ProrateValue, Win32RuleRoundsTheExactResultOnce)
+{
+    // Rounding through a double first would give 1549095936 here.
+    const float factor = ProrateFactor(16777213, 16777216, SingleRounding::Result);
+    EXPECT_EQ(16777213.0f / 16777216.0f, factor);
+    EXPECT_EQ(1549096064, ProrateValue(1549096277, factor, SingleRounding::Result));
+    EXPECT_EQ(-1549096064, ProrateValue(-1549096277, factor, SingleRounding::Result));
+    // The double quotient of these lies exactly halfway between two singles;
+    // the exact quotient lies above it.
+    EXPECT_EQ(0x1.555556p-1f, ProrateFactor(715827874, 1073741827, SingleRounding::Result));
+    EXPECT_EQ(-0x1.555556p-1f, ProrateFactor(-715827874, 1073741827, SingleRounding::Result));
+    EXPECT_EQ(-0x1.555556p-1f, ProrateFactor(715827874, -1073741827, SingleRounding::Result));
+    // Exact quotients and products stay as they are.
+    EXPECT_EQ(0.5f, ProrateFactor(1, 2, SingleRounding::Result));
+    EXPECT_EQ(0.0f, ProrateFactor(0, 7, SingleRounding::Result));
+    EXPECT_EQ(0, ProrateValue(123456789, 0.0f, SingleRounding::Result));
+    EXPECT_EQ(0, ProrateValue(-123456789, -0.0f, SingleRounding::Result));
+    EXPECT_EQ(-1, ProrateValue(1, ProrateFactor(-2147483647 - 1, 2147483647, SingleRounding::Result),
+                               SingleRounding::Result));
+}
+
 TEST(ProrateArray, PutsTheRemainderOnTheFirstNonZeroElement)
 {
     for (SingleRounding r : kBoth) {

@@ -2,6 +2,8 @@
 
 #include "winapp.h"
 
+#include <commctrl.h>
+
 #include <cwchar>
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -53,6 +55,10 @@ INT_PTR CDialog::DoModal()
     const auto* dialogTemplate = loaded ? static_cast<LPCDLGTEMPLATEW>(::LockResource(loaded)) : nullptr;
     if (!dialogTemplate)
         return -1;
+
+    // The templates hold list views: make sure their class is registered.
+    INITCOMMONCONTROLSEX controls = {sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES};
+    ::InitCommonControlsEx(&controls);
 
     // Without a parent the dialog belongs to the caller's active window.
     HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : ::GetActiveWindow();

@@ -123,10 +123,21 @@ T* CDC::Borrowed(HGDIOBJ previous)
     return wrapper;
 }
 
-CBrush* CDC::SelectObject(CBrush* brush) { return Borrowed<CBrush>(::SelectObject(m_hDC, brush->m_hObject)); }
-CPen* CDC::SelectObject(CPen* pen) { return Borrowed<CPen>(::SelectObject(m_hDC, pen->m_hObject)); }
-CFont* CDC::SelectObject(CFont* font) { return Borrowed<CFont>(::SelectObject(m_hDC, font->m_hObject)); }
-CBitmap* CDC::SelectObject(CBitmap* bitmap) { return Borrowed<CBitmap>(::SelectObject(m_hDC, bitmap->m_hObject)); }
+// A null object (for instance the previous one of a failed selection)
+// selects nothing.
+CBrush* CDC::SelectObject(CBrush* brush)
+{
+    return brush ? Borrowed<CBrush>(::SelectObject(m_hDC, brush->m_hObject)) : nullptr;
+}
+CPen* CDC::SelectObject(CPen* pen) { return pen ? Borrowed<CPen>(::SelectObject(m_hDC, pen->m_hObject)) : nullptr; }
+CFont* CDC::SelectObject(CFont* font)
+{
+    return font ? Borrowed<CFont>(::SelectObject(m_hDC, font->m_hObject)) : nullptr;
+}
+CBitmap* CDC::SelectObject(CBitmap* bitmap)
+{
+    return bitmap ? Borrowed<CBitmap>(::SelectObject(m_hDC, bitmap->m_hObject)) : nullptr;
+}
 
 void CDC::Draw3dRect(LPCRECT rect, COLORREF topLeft, COLORREF bottomRight)
 {

@@ -75,6 +75,8 @@ BOOL CIddDlgShort32::OnInitDialog()
     DressButton(m_back, {IDB_BACK, m_backCaption, RGB(0, 0, 255), true, -8, 20});
     DressButton(m_print, {IDB_PRINT, m_printCaption, 0, false, -8, 20});
     DressButton(m_pageUp, {IDB_PAGEUP, nullptr, 0, false, -8, 0});
+    for (CMyButton* button : {&m_pageDown, &m_exit, &m_pageUp})
+        button->SetBevelWidth(1);
 
     SetUpListColumn(m_list, m_header, L"");
     InsertRows(m_list, *m_lines);

@@ -10,11 +10,13 @@
 
 namespace {
 
-// The session's connections, in order of creation.
+// The session's connections, in order of creation. Never freed: connections
+// owned by forms of the application object go at program exit, after the
+// statics of this file would have gone.
 std::vector<TDatabase*>& Databases()
 {
-    static std::vector<TDatabase*> databases;
-    return databases;
+    static auto* databases = new std::vector<TDatabase*>;
+    return *databases;
 }
 
 // Value of a "NAME=value" line; the name is compared without regard to case.

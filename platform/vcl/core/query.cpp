@@ -1,5 +1,7 @@
 #include "query.h"
 
+#include <algorithm>
+
 #include "database.h"
 #include "exceptions.h"
 #include "layout_value.h"
@@ -46,6 +48,11 @@ std::optional<AnsiString> ReadColumn(SQLHSTMT statement, SQLUSMALLINT column)
         if (indicator == SQL_NULL_DATA)
             return std::nullopt;
         const auto capacity = static_cast<SQLLEN>(sizeof buffer - 1);
+        if (indicator == SQL_NO_TOTAL && result == SQL_SUCCESS) {
+            // The last piece, of unknown length: it ends at its terminator.
+            value.append(buffer, std::find(buffer, buffer + capacity, '\0'));
+            return value;
+        }
         if (indicator != SQL_NO_TOTAL && indicator <= capacity) {
             value.append(buffer, static_cast<size_t>(indicator));
             return value;

@@ -10,9 +10,9 @@ int AnsiCompareText(const AnsiString& a, const AnsiString& b);
 // list items.
 bool SameText(const AnsiString& a, const AnsiString& b);
 
-// The text as an SQL literal: in single quotes, inner single quotes doubled.
-// text between two quote characters, each inner one doubled.
+// The text between two quote characters, each inner one doubled.
 AnsiString AnsiQuotedStr(const AnsiString& text, char quote);
+// The text as an SQL literal: in single quotes, inner single quotes doubled.
 AnsiString QuotedStr(const AnsiString& text);
 
 // Decimal with an optional sign, or hexadecimal after "$" (also with a sign);

@@ -582,7 +582,16 @@ void TWinControl::UpdateTabOrder()
     }
 }
 
-void TWinControl::SetFocus() { ::SetFocus(Handle()); }
+void TWinControl::SetFocus()
+{
+    TWinControl* top = this;
+    while (top->Parent())
+        top = top->Parent();
+    if (auto* form = dynamic_cast<TForm*>(top); form && form != this)
+        form->FocusControl(Handle());  // waits for the form to be active
+    else
+        ::SetFocus(Handle());
+}
 
 bool TWinControl::Focused()
 {

@@ -192,6 +192,8 @@ public:
     void SetTabOrder(int v);
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool v);
+    // On a form that is hidden or not the active window the control only
+    // becomes the form's active control (see TForm::SelectFirst).
     void SetFocus();
     bool Focused();
     // Lays the aligned children out in the client area.

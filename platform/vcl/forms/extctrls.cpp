@@ -176,14 +176,17 @@ void TRadioGroup::ArrangeButtons()
 
 void TRadioGroup::SetItemIndex(int v)
 {
-    if (v < -1 || v >= ItemCount())
+    if (v >= ItemCount())
+        v = ItemCount() - 1;
+    if (v < -1)
         v = -1;
     if (v == itemIndex_)
         return;
     itemIndex_ = v;
     for (size_t i = 0; i < buttons_.size(); ++i)
         SendMessageA(buttons_[i], BM_SETCHECK, static_cast<int>(i) == v ? BST_CHECKED : BST_UNCHECKED, 0);
-    Click();
+    if (v >= 0)
+        Click();
 }
 
 void TRadioGroup::SetEnabled(bool v)

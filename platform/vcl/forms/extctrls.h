@@ -59,7 +59,9 @@ public:
     int ItemCount() const { return static_cast<int>(items_.size()); }
     void SetItems(const std::vector<std::string>& items);
     int ItemIndex() const { return itemIndex_; }
-    // A change runs OnClick, whether by the user or by the program.
+    // Below -1 gives -1, past the last item gives the last item. Checking an
+    // item runs OnClick, whether by the user or by the program; going to -1
+    // (no item checked) does not.
     void SetItemIndex(int v);
     void SetEnabled(bool v) override;
     HWND ButtonHandle(int i) const { return buttons_.at(static_cast<size_t>(i)); }

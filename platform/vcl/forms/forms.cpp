@@ -195,11 +195,23 @@ void TForm::Close()
         Application->Terminate();
 }
 
+bool TForm::Active()
+{
+    return HandleAllocated() && IsWindowVisible(Handle()) && GetActiveWindow() == Handle();
+}
+
+void TForm::FocusControl(HWND control)
+{
+    if (!control)
+        return;
+    lastFocus_ = control;
+    if (Active())
+        ::SetFocus(control);
+}
+
 void TForm::SelectFirst()
 {
-    HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE);
-    if (first)
-        ::SetFocus(first);
+    FocusControl(GetNextDlgTabItem(Handle(), nullptr, FALSE));
 }
 
 namespace {
@@ -270,11 +282,13 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp)
                 lastFocus_ = f;
         } else {
             DefaultProc(msg, wp, lp);
-            if (lastFocus_ && IsWindow(lastFocus_) && IsChild(Handle(), lastFocus_) && IsWindowVisible(lastFocus_) &&
-                IsWindowEnabled(lastFocus_))
+            // The recorded control, or the first in tab order when it cannot
+            // take the focus.
+            if (!lastFocus_ || !IsWindow(lastFocus_) || !IsChild(Handle(), lastFocus_) ||
+                !IsWindowVisible(lastFocus_) || !IsWindowEnabled(lastFocus_))
+                lastFocus_ = GetNextDlgTabItem(Handle(), nullptr, FALSE);
+            if (lastFocus_)
                 ::SetFocus(lastFocus_);
-            else
-                SelectFirst();
             Fire(OnActivate, this);
             return 0;
         }
@@ -354,9 +368,15 @@ TApplication::TApplication() : TComponent(nullptr)
 
 TApplication::~TApplication()
 {
+    // The forms go while the application is still whole: what they report on
+    // the way out still reaches HandleException and OnException.
+    while (ComponentCount() > 0)
+        delete Components(ComponentCount() - 1);
     // A stand-in application of a test may go before the program's own.
-    if (Application == this)
+    if (Application == this) {
         ApplicationHandleException = nullptr;
+        Application = nullptr;
+    }
 }
 
 void TApplication::Run()

@@ -44,8 +44,14 @@ public:
     bool Modal() const { return modal_; }
     // Closes as the frame's close button does: a modal form ends with Cancel.
     void Close();
-    // Moves the focus to the first control in tab order.
+    // Moves the focus to the first control in tab order. On a form that is
+    // hidden or not the active window the control is only recorded as the
+    // form's active control; it gets the focus when the form is activated.
     void SelectFirst();
+    // The same for a control of this form (TWinControl::SetFocus comes here).
+    void FocusControl(HWND control);
+    // Shown and the active window.
+    bool Active();
     TButton* DefaultButton() const;
     TButton* CancelButton() const;
     // Enter, Escape and Tab for the form's controls; true when used.
@@ -125,6 +131,10 @@ private:
 
 using TExceptionEvent = std::function<void(TObject* Sender, const std::exception& E)>;
 
+// An exception that leaves an event handler goes to Application's
+// HandleException. An application frees the forms it owns first when it goes,
+// while it is still whole; once the program's own application has gone,
+// Application is null and such exceptions go on to the caller.
 class TApplication : public TComponent {
 public:
     TApplication();

@@ -56,12 +56,16 @@ void TStringGrid::SetDefaultColWidth(int v)
 
 std::string TStringGrid::Cells(int col, int row) const
 {
-    return cells_.at(static_cast<size_t>(row)).at(static_cast<size_t>(col));
+    if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount_)
+        return std::string();
+    return cells_[static_cast<size_t>(row)][static_cast<size_t>(col)];
 }
 
 void TStringGrid::SetCells(int col, int row, const std::string& text)
 {
-    cells_.at(static_cast<size_t>(row)).at(static_cast<size_t>(col)) = text;
+    if (col < 0 || col >= colCount_ || row < 0 || row >= rowCount_)
+        return;
+    cells_[static_cast<size_t>(row)][static_cast<size_t>(col)] = text;
     Invalidate();
 }
 

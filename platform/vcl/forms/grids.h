@@ -26,6 +26,7 @@ public:
     int Row() const { return row_; }
     void SetRow(int v);
     int TopRow() const { return topRow_; }
+    // A cell outside the grid reads as empty text; writing one is ignored.
     std::string Cells(int col, int row) const;
     void SetCells(int col, int row, const std::string& text);
     // The cell rectangle in client coordinates (empty when scrolled away).

@@ -91,8 +91,10 @@ HBITMAP DecodeJpeg(const void* data, size_t size, int& width, int& height)
     bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap)
+    if (!bitmap) {
+        std::snprintf(err.message, sizeof err.message, "cannot create a bitmap of %d x %d pixels", width, height);
         longjmp(err.jump, 1);
+    }
     const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~static_cast<size_t>(3);
     JSAMPARRAY rows = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
                                                 static_cast<JDIMENSION>(width) * 3, 1);

@@ -1,6 +1,7 @@
 #include "layout_reader.h"
 
 #include <cctype>
+#include <stdexcept>
 
 #include "forms.h"
 
@@ -167,7 +168,12 @@ private:
             ++pos_;
         if (start == pos_)
             Fail("number expected");
-        long long v = std::stoll(s_.substr(start, pos_ - start), nullptr, base);
+        long long v = 0;
+        try {
+            v = std::stoll(s_.substr(start, pos_ - start), nullptr, base);
+        } catch (const std::out_of_range&) {
+            Fail("number out of range");
+        }
         return negative ? -v : v;
     }
 
@@ -293,7 +299,7 @@ void TLayoutReader::CreateChild(TForm* form, TComponent* parent, const Node& nod
         CreateChild(form, c, child, created);
 }
 
-void RegisterFormsClasses();  // registry.cpp
+void RegisterFormsClasses();  // control_classes.cpp
 
 void TLayoutReader::Apply(TForm* form, const Node& root)
 {

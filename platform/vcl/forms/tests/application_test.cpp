@@ -1,4 +1,5 @@
-// The application object: message loop, Terminate, ProcessMessages, cursor.
+// The application object: message loop, Terminate, ProcessMessages, cursor,
+// the forms it frees; and where the focus goes on forms not yet shown.
 #include <gtest/gtest.h>
 
 #include "gui_helpers.h"
@@ -61,6 +62,101 @@ TEST(Application, ProcessMessagesHandlesWhatIsWaiting)
     Application->ProcessMessages();
     EXPECT_FALSE(IsWindowVisible(form.Handle()));
     EXPECT_GE(shown, 1);
+}
+
+// A form with two edits, the first in tab order first.
+class TTwoEdits : public TForm {
+public:
+    explicit TTwoEdits(TComponent* owner) : TForm(owner)
+    {
+        SetBounds(220, 0, 200, 120);
+        First = Add(10);
+        Second = Add(50);
+    }
+    TEdit* First = nullptr;
+    TEdit* Second = nullptr;
+
+private:
+    TEdit* Add(int top)
+    {
+        auto* edit = new TEdit(this);
+        edit->SetBounds(10, top, 150, 24);
+        edit->SetParent(this);
+        return edit;
+    }
+};
+
+TEST(Focus, SelectFirstOnAHiddenFormWaitsUntilTheFormIsShown)
+{
+    TMainish other(nullptr);
+    other.Show();
+    Pump();
+    ASSERT_EQ(other.Handle(), GetActiveWindow());
+    TTwoEdits form(nullptr);
+    form.SelectFirst();
+    Pump();
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+    EXPECT_EQ(other.Handle(), GetActiveWindow());
+    EXPECT_NE(form.First->Handle(), GetFocus());
+    form.Show();
+    Pump();
+    EXPECT_EQ(form.Handle(), GetActiveWindow());
+    EXPECT_EQ(form.First->Handle(), GetFocus());
+}
+
+TEST(Focus, SetFocusOnAControlOfAnInactiveFormTakesEffectWhenTheFormIsActivated)
+{
+    TTwoEdits form(nullptr);
+    form.Show();
+    TMainish other(nullptr);
+    other.Show();
+    Pump();
+    ASSERT_EQ(other.Handle(), GetActiveWindow());
+    form.Second->SetFocus();
+    Pump();
+    EXPECT_EQ(other.Handle(), GetActiveWindow());
+    EXPECT_NE(form.Second->Handle(), GetFocus());
+    SetActiveWindow(form.Handle());
+    Pump();
+    EXPECT_EQ(form.Second->Handle(), GetFocus());
+    // On the active form the focus moves at once.
+    form.First->SetFocus();
+    EXPECT_EQ(form.First->Handle(), GetFocus());
+}
+
+TEST(Application, FreesItsFormsWhileItsExceptionHandlerStillWorks)
+{
+    // A component whose going runs a handler that fails, as a control's
+    // event may while its window is destroyed.
+    struct FailsOnTheWayOut : TComponent {
+        explicit FailsOnTheWayOut(TComponent* owner, bool& escaped) : TComponent(owner), escaped_(escaped) {}
+        ~FailsOnTheWayOut() override
+        {
+            try {
+                Fire([](TObject*) { throw std::runtime_error("saving the settings failed"); }, this);
+            } catch (const std::exception&) {
+                escaped_ = true;
+            }
+        }
+        bool& escaped_;
+    };
+    TApplication* saved = Application;
+    auto* savedHook = ApplicationHandleException;
+    auto* app = new TApplication;
+    Application = app;
+    std::string reported;
+    app->OnException = [&](TObject*, const std::exception& e) { reported = e.what(); };
+    TMainish* main = nullptr;
+    app->CreateForm(main);
+    bool escaped = false;
+    new FailsOnTheWayOut(main, escaped);
+    delete app;
+    EXPECT_EQ(nullptr, Application);  // nothing points at the application gone
+    EXPECT_EQ(nullptr, ApplicationHandleException);
+    Application = saved;
+    ApplicationHandleException = savedHook;
+    EXPECT_EQ("saving the settings failed", reported);
+    EXPECT_FALSE(escaped);
 }
 
 TEST(Screen, TheHourGlassShowsUntilTheDefaultCursorComesBack)

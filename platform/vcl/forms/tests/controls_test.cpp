@@ -186,6 +186,49 @@ TEST(StringGrid, TheCurrentRowShowsSelectedAcrossItsCellsAndNothingIsEdited)
     EXPECT_EQ(1, grid->Row());
 }
 
+TEST(StringGrid, ACellOutsideTheGridReadsEmptyAndTakesNoText)
+{
+    Host host;
+    auto* grid = host.Add<TStringGrid>(10, 10, 265, 120);
+    grid->SetColCount(3);
+    grid->SetRowCount(4);
+    grid->SetCells(2, 3, "last");
+    EXPECT_EQ("", grid->Cells(3, 0));
+    EXPECT_EQ("", grid->Cells(0, 4));
+    EXPECT_EQ("", grid->Cells(-1, 1));
+    grid->SetCells(3, 3, "beyond");
+    grid->SetCells(2, 4, "beyond");
+    grid->SetCells(0, -1, "beyond");
+    // Growing the grid shows that nothing was kept past the old edge.
+    grid->SetColCount(4);
+    grid->SetRowCount(5);
+    EXPECT_EQ("", grid->Cells(3, 3));
+    EXPECT_EQ("", grid->Cells(2, 4));
+    EXPECT_EQ("last", grid->Cells(2, 3));
+}
+
+TEST(RadioGroup, AnIndexOutsideTheItemsIsClampedAndOnlyACheckedItemClicks)
+{
+    Host host;
+    auto* group = host.Add<TRadioGroup>(10, 10, 200, 100);
+    group->SetItems({"Dine in", "Take away", "Delivery"});
+    int clicks = 0;
+    group->OnClick = [&](TObject*) { ++clicks; };
+    group->SetItemIndex(5);
+    EXPECT_EQ(2, group->ItemIndex());
+    EXPECT_EQ(BST_CHECKED, SendMessageA(group->ButtonHandle(2), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(1, clicks);
+    group->SetItemIndex(3);  // still the last item: no change
+    EXPECT_EQ(1, clicks);
+    group->SetItemIndex(-7);
+    EXPECT_EQ(-1, group->ItemIndex());
+    EXPECT_EQ(BST_UNCHECKED, SendMessageA(group->ButtonHandle(2), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(1, clicks);  // nothing checked, no click
+    group->SetItemIndex(0);
+    EXPECT_EQ(BST_CHECKED, SendMessageA(group->ButtonHandle(0), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(2, clicks);
+}
+
 std::vector<unsigned char> MakeJpeg(int width, int height)
 {
     jpeg_compress_struct info;
@@ -240,6 +283,30 @@ TEST(Image, AJpegIsDecodedAndShownCentred)
     broken.insert(broken.end(), 40, 0x11);
     EXPECT_THROW(image->LoadJpeg(broken.data(), broken.size()), std::runtime_error);
     EXPECT_EQ(64, image->PictureWidth());  // the old picture stays
+}
+
+TEST(Image, APictureTooLargeForABitmapIsReportedAsSuch)
+{
+    Host host;
+    auto* image = host.Add<TImage>(0, 0, 200, 40);
+    // The frame header claims 65500 x 65500 pixels: 12 GB as a bitmap.
+    std::vector<unsigned char> jpeg = MakeJpeg(16, 16);
+    bool patched = false;
+    for (size_t i = 0; i + 8 < jpeg.size() && !patched; ++i) {
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xC0) {
+            jpeg[i + 5] = jpeg[i + 7] = 0xFF;  // height, then width, big-endian
+            jpeg[i + 6] = jpeg[i + 8] = 0xDC;
+            patched = true;
+        }
+    }
+    ASSERT_TRUE(patched);
+    std::string message = "no error";
+    try {
+        image->LoadJpeg(jpeg.data(), jpeg.size());
+    } catch (const std::runtime_error& e) {
+        message = e.what();
+    }
+    EXPECT_EQ("JPEG error: cannot create a bitmap of 65500 x 65500 pixels", message);
 }
 
 // Answers each box in its own loop: records caption, message and buttons,

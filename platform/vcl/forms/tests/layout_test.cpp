@@ -228,4 +228,15 @@ TEST_F(LayoutTest, MistakesInALayoutAreReportedWithTheirLine)
     EXPECT_EQ("no error", message("object F: TBareForm\n  Caption = 'a'#13#10'b' + 'c'\nend"));
 }
 
+TEST_F(LayoutTest, ANumberTooLargeIsALayoutErrorWithItsLine)
+{
+    std::string message = "no error";
+    try {
+        TBareForm f("object F: TBareForm\n\n  Tag = 99999999999999999999\nend");
+    } catch (const ELayoutError& e) {
+        message = e.what();
+    }
+    EXPECT_EQ("layout line 3: number out of range", message);
+}
+
 }  // namespace

@@ -22,7 +22,7 @@ constexpr StateText kStandardTexts[] = {
     {"08003", "Connection not open"},
     {"22002", "Indicator variable required but not supplied"},
     {"22003", "Numeric value out of range"},
-    {"22018", "Invalid character value for cast specification"},
+    {"22018", "Invalid character value for cast"},
     {"24000", "Invalid cursor state"},
     {"HY003", "Invalid application buffer type"},
     {"HY009", "Invalid use of null pointer"},

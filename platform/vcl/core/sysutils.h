@@ -19,3 +19,10 @@ AnsiString QuotedStr(const AnsiString& text);
 // anything else, or a value outside 32 bits, gives def. Hexadecimal values
 // use all 32 bits, so $FFFFFFFF is -1.
 int StrToIntDef(const AnsiString& text, int def);
+
+// Without the blanks and control characters at both ends.
+AnsiString Trim(const AnsiString& text);
+AnsiString IntToStr(int value);
+// Only the letters a to z and A to Z change.
+AnsiString UpperCase(const AnsiString& text);
+AnsiString LowerCase(const AnsiString& text);

@@ -2,6 +2,7 @@
 #include "sysutils.h"
 
 #include <cstdint>
+#include <string>
 
 AnsiString AnsiQuotedStr(const AnsiString& text, char quote)
 {
@@ -68,4 +69,34 @@ int StrToIntDef(const AnsiString& text, int def)
     if (signedValue < INT32_MIN || signedValue > INT32_MAX)
         return def;
     return static_cast<int>(signedValue);
+}
+
+AnsiString Trim(const AnsiString& text)
+{
+    size_t first = 0, last = text.size();
+    while (first < last && static_cast<unsigned char>(text[first]) <= ' ')
+        ++first;
+    while (last > first && static_cast<unsigned char>(text[last - 1]) <= ' ')
+        --last;
+    return text.substr(first, last - first);
+}
+
+AnsiString IntToStr(int value) { return std::to_string(value); }
+
+AnsiString UpperCase(const AnsiString& text)
+{
+    AnsiString out = text;
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+AnsiString LowerCase(const AnsiString& text)
+{
+    AnsiString out = text;
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return out;
 }

@@ -3,6 +3,7 @@
 
 #include "buttons.h"
 #include "classes.h"
+#include "command_line.h"
 #include "comctrls.h"
 #include "controls.h"
 #include "database.h"

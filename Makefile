@@ -5,7 +5,7 @@ JOBS    ?= $(shell nproc)
 FUZZ_SECONDS ?= 30
 CROSS   = -G Ninja -DCMAKE_BUILD_TYPE=Release -DRILO_TOP_BUILD_DIR=$(CURDIR)/$(BUILD)
 
-.PHONY: all deps build test bench fuzz clean
+.PHONY: all deps build test demo bench fuzz clean
 
 all: build
 
@@ -25,6 +25,9 @@ build: deps
 test: build
 	ctest --test-dir $(BUILD)/native --output-on-failure -j $(JOBS)
 	ctest --test-dir $(BUILD)/x64 --output-on-failure -j $(JOBS)
+
+demo: build
+	RILO_BUILD_DIR=$(CURDIR)/$(BUILD) scripts/demo
 
 bench: build
 	scripts/wine-run $(BUILD)/x64/bin/prorate_bench.exe

@@ -1,0 +1,39 @@
+#include "LocAdd.h"
+
+AnsiString LocRvcNum;
+AnsiString LocRvcName;
+TLocForm* LocForm = nullptr;
+
+TLocForm::TLocForm(TComponent* Owner) : TForm(Owner)
+{
+    TDBQComboBox::Register();
+    Bind("FormActivate", &TLocForm::FormActivate);
+    Bind("OKBtnClick", &TLocForm::OKBtnClick);
+    Field("Label4", Label4);
+    Field("DBQComboBox1", DBQComboBox1);
+    Field("Label3", Label3);
+    Field("MinEdit", MinEdit);
+    Field("OKBtn", OKBtn);
+    Field("CancelBtn", CancelBtn);
+    ReadLayout("TLocForm");
+}
+
+void TLocForm::FormActivate(TObject*)
+{
+    DBQComboBox1->LoadItems();
+    DBQComboBox1->SetItemIndex(0);
+    SelectFirst();
+    MinEdit->SetText("");
+}
+
+void TLocForm::OKBtnClick(TObject*)
+{
+    if (MinEdit->Text().empty()) {
+        MessageDlg("You must fill in all fields", mtInformation, mbOK);
+        SelectFirst();
+        return;
+    }
+    LocRvcNum = IntToStr(DBQComboBox1->SelectedField("obj_num").AsInteger());
+    LocRvcName = DBQComboBox1->SelectedField("name").AsString();
+    SetModalResult(mrOk);
+}

@@ -1,0 +1,112 @@
+// The main window: the settings editor of pvo_fo.ini, the POS database facts
+// and the file distribution's starting point.
+#pragma once
+
+#include "settings_file.h"
+#include "vcl.h"
+
+class TMainForm : public TForm {
+public:
+    explicit TMainForm(TComponent* Owner);
+
+    // State shared by the parts of the program.
+    AnsiString HuxRootDir;
+    AnsiString IniFileName;
+    bool SetupChanged = false;
+    AnsiString FOtherOptions;
+    bool TaxIsVat = false;
+    TaxTypeLetters TaxTypes = {};
+    int FPosVersion = 0;
+    AnsiString FDplBaseDir;
+
+    // Frame.
+    TStatusBar* StatusBar1 = nullptr;
+    TPanel* PnlMain = nullptr;
+    TImage* Image1 = nullptr;
+    TPanel* Panel3 = nullptr;
+    TBitBtn* BitBtn1 = nullptr;
+    TBitBtn* SaveBtn = nullptr;
+    TBitBtn* ExitBtn = nullptr;
+    TPageControl* PageControl1 = nullptr;
+    TTabSheet* tsFeatures = nullptr;
+    TTabSheet* tsTender = nullptr;
+    TTabSheet* tsLocator = nullptr;
+    // Options, Features, Setup.
+    TGroupBox* FeatureGBox = nullptr;
+    TCheckBox* CBMAGENTRY_ONLY = nullptr;
+    TLabel* lblMagOnlyExclRvc = nullptr;
+    TEdit* edMagOnlyExclRvc = nullptr;
+    TCheckBox* cbReverseGst = nullptr;
+    TCheckBox* cbFULL_DSVC = nullptr;
+    TCheckBox* cbNewPostingFormat = nullptr;
+    TCheckBox* cbEmpInfoInMsg = nullptr;
+    TCheckBox* cbSuppressNFoRef = nullptr;
+    TCheckBox* cbRestrPosting = nullptr;
+    TLabel* lblRestrPosting = nullptr;
+    TComboBox* cmbRestrPosting = nullptr;
+    TPanel* PnlOptions = nullptr;
+    TGroupBox* GroupBox1 = nullptr;
+    TLabel* LbTaxDesc = nullptr;
+    TMaskEdit* EdTaxDesc = nullptr;
+    TMaskEdit* EdAutoSvcDesc = nullptr;
+    TRadioGroup* RG_SrvChr = nullptr;
+    TBitBtn* HlpSrvBtn = nullptr;
+    TGroupBox* GbDPL = nullptr;
+    TMemo* SetupMemo = nullptr;
+    TBitBtn* BtnHeronSetup = nullptr;
+    // Tender/Media's.
+    TPanel* PnlSetup = nullptr;
+    TListBox* TmedListBox = nullptr;
+    TListBox* VoucherListBox = nullptr;
+    TPanel* PnlTaxDPL = nullptr;
+    TGroupBox* GBTax = nullptr;
+    TLabel* LbTaxType = nullptr;
+    TStringGrid* SGTaxes = nullptr;
+    TBitBtn* HlpTaxBtn = nullptr;
+    // Locator Setup.
+    TGroupBox* RVCGBox = nullptr;
+    TStringGrid* LocStringGrid = nullptr;
+    // Non-visual.
+    TDatabase* corvane_DB = nullptr;
+    TQuery* VersionQry = nullptr;
+    TQuery* TaxQry = nullptr;
+    TQuery* SpQuerry = nullptr;
+    TTimer* Timer1 = nullptr;
+
+    void FormShow(TObject* Sender);
+    void FormActivate(TObject* Sender);
+    void FormClose(TObject* Sender, TCloseAction& Action);
+    void Timer1Timer(TObject* Sender);
+    void ExitBtnClick(TObject* Sender);
+    // Virtual so that a test can watch the saves that start-up runs.
+    virtual void SaveBtnClick(TObject* Sender);
+    void BitBtn1Click(TObject* Sender);
+
+    // Option controls: each marks the settings as changed.
+    void CBMAGENTRY_ONLYClick(TObject* Sender);
+    void editBoxChange(TObject* Sender);
+    void cbFULL_DSVCClick(TObject* Sender);
+    void cbReverseGstClick(TObject* Sender);
+    void cbRestrPostingClick(TObject* Sender);
+    void RG_SrvChrClick(TObject* Sender);
+    void EdTaxDescChange(TObject* Sender);
+    void HlpSrvBtnClick(TObject* Sender);
+
+    int VersionToNumber(const AnsiString& text);
+
+private:
+    AnsiString SettingsFile() const;
+    // Settings file (main_settings.cpp).
+    void LoadSettingsIntoControls();
+    void WriteTaxKeys();
+    // POS database (main_database.cpp).
+    bool ConnectDatabase();
+    void ReadPosVersion();
+    // False when the stored procedure had to be created and that failed.
+    bool CheckStoredProcedure();
+    void ReadBaseDir();
+    void ReadTaxSetup();
+    void AddStatusLine(const AnsiString& line);
+};
+
+extern TMainForm* MainForm;

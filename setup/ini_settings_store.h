@@ -1,0 +1,38 @@
+// The settings store over the settings file itself, one key per call.
+#pragma once
+
+#include "ini_file.h"
+#include "settings_store.h"
+
+class IniSettingsStore : public SettingsStore {
+public:
+    explicit IniSettingsStore(const AnsiString& fileName) : ini_(fileName) {}
+
+    AnsiString ReadString(const AnsiString& section, const AnsiString& key, const AnsiString& def) override
+    {
+        return ini_.ReadString(section, key, def);
+    }
+    int ReadInteger(const AnsiString& section, const AnsiString& key, int def) override
+    {
+        return ini_.ReadInteger(section, key, def);
+    }
+    bool ReadBool(const AnsiString& section, const AnsiString& key, bool def) override
+    {
+        return ini_.ReadBool(section, key, def);
+    }
+    void WriteString(const AnsiString& section, const AnsiString& key, const AnsiString& value) override
+    {
+        ini_.WriteString(section, key, value);
+    }
+    void WriteInteger(const AnsiString& section, const AnsiString& key, int value) override
+    {
+        ini_.WriteInteger(section, key, value);
+    }
+    void WriteBool(const AnsiString& section, const AnsiString& key, bool value) override
+    {
+        ini_.WriteBool(section, key, value);
+    }
+
+private:
+    TIniFile ini_;
+};

@@ -1,0 +1,409 @@
+// The main window once started: the tax set-up, the base folder, the
+// settings file as loaded and saved, leaving, the clock, and its looks.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <regex>
+
+#include "demo_settings.h"
+#include "registry.h"
+#include "sequence.h"
+#include "setup_fixture.h"
+#include "setup_run.h"
+
+namespace {
+
+bool HasLine(const std::vector<std::string>& lines, const std::string& line)
+{
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+std::vector<std::string> GridRow(TStringGrid* grid, int row)
+{
+    return {grid->Cells(0, row), grid->Cells(1, row), grid->Cells(2, row)};
+}
+
+TEST(TaxSetup, RatesOfEveryKindAndRatesOutsideTheGrid)
+{
+    TestInstallation installation;
+    RunAsDba({"delete from corvane.tax_rate_def",
+              "insert into corvane.tax_rate_def values (1, 'Sales Tax', 'P', 6), (2, '  VAT  ', 'i', 19), "
+              "(12, 'Other', 'B', 1), (3, 'Odd', 'X', 2), (4, '', 'F', 3), (5, 'No Type', NULL, 0)"});
+    SetupRun run;
+    run.Start();
+    TStringGrid* grid = run.main->SGTaxes;
+    EXPECT_EQ((std::vector<std::string>{"#", "Name", "Type"}), GridRow(grid, 0));
+    EXPECT_EQ((std::vector<std::string>{"1", "Sales Tax", "Add-On"}), GridRow(grid, 1));
+    EXPECT_EQ((std::vector<std::string>{"2", "VAT", "Inclusive"}), GridRow(grid, 2));
+    EXPECT_EQ((std::vector<std::string>{"3", "Odd", "Unknown"}), GridRow(grid, 3));
+    EXPECT_EQ((std::vector<std::string>{"", "", ""}), GridRow(grid, 4));  // a letter but no name
+    EXPECT_EQ((std::vector<std::string>{"5", "No Type", "Unknown"}), GridRow(grid, 5));
+    for (int row = 6; row <= 8; ++row)
+        EXPECT_EQ((std::vector<std::string>{"", "", ""}), GridRow(grid, row)) << row;
+    EXPECT_EQ(20, grid->ColWidths(0));
+    EXPECT_EQ(100, grid->ColWidths(1));
+    EXPECT_EQ(100, grid->ColWidths(2));
+    const auto lines = installation.IniLines();
+    for (const char* line : {"TAXTYPE1=P", "TAXTYPE2=I", "TAXTYPE3=X", "TAXTYPE4=F", "TAXTYPE5=", "TAXTYPE8="})
+        EXPECT_TRUE(HasLine(lines, line)) << line;
+    EXPECT_EQ("System uses Add-On Tax", run.main->LbTaxType->Caption());
+    EXPECT_TRUE(run.main->EdTaxDesc->Enabled());
+    EXPECT_TRUE(run.main->LbTaxDesc->Enabled());
+}
+
+TEST(TaxSetup, WithoutRestaurantRowsThePosUsesVat)
+{
+    TestInstallation installation;
+    RunAsDba({"delete from corvane.rest_def"});
+    SetupRun run;
+    run.Start();
+    EXPECT_TRUE(run.main->TaxIsVat);
+    EXPECT_EQ("System uses VAT (Value Added Tax)", run.main->LbTaxType->Caption());
+    EXPECT_FALSE(run.main->EdTaxDesc->Enabled());
+    EXPECT_FALSE(run.main->LbTaxDesc->Enabled());
+    EXPECT_TRUE(HasLine(installation.IniLines(), "TAX_OR_VAT=1"));
+}
+
+// The distribution's base folder in the registry, put back as it was.
+class BaseDirValue {
+public:
+    BaseDirValue(DWORD type, const void* data, DWORD size)
+    {
+        RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Corvane\\DPL\\Config", 0, nullptr, 0, KEY_ALL_ACCESS,
+                        nullptr, &key_, nullptr);
+        RegSetValueExA(key_, "BaseDir", 0, type, static_cast<const BYTE*>(data), size);
+    }
+    ~BaseDirValue()
+    {
+        RegDeleteValueA(key_, "BaseDir");
+        RegCloseKey(key_);
+    }
+
+private:
+    HKEY key_ = nullptr;
+};
+
+TEST(BaseDir, TextAndExpandableTextAreTakenAsStored)
+{
+    TestInstallation installation;
+    {
+        const char text[] = "D:\\DPL";
+        BaseDirValue value(REG_SZ, text, sizeof text);
+        SetupRun run;
+        run.Start();
+        EXPECT_EQ("D:\\DPL", run.main->FDplBaseDir);
+    }
+    {
+        const char text[] = "%SystemRoot%\\DPL";
+        BaseDirValue value(REG_EXPAND_SZ, text, sizeof text);
+        SetupRun run;
+        run.Start();
+        EXPECT_EQ("%SystemRoot%\\DPL", run.main->FDplBaseDir);
+    }
+    {
+        // Read only from version 320 on.
+        RunAsDba({"update corvane.rest_status set CORVANE_VERSION_NUM = '3.1'"});
+        const char text[] = "D:\\DPL";
+        BaseDirValue value(REG_SZ, text, sizeof text);
+        SetupRun run;
+        run.Start();
+        EXPECT_EQ("", run.main->FDplBaseDir);
+    }
+}
+
+TEST(BaseDir, ANumberStopsTheStartUpWithTheStandardBox)
+{
+    TestInstallation installation;
+    const DWORD number = 7;
+    BaseDirValue value(REG_DWORD, &number, sizeof number);
+    BoxAnswerer boxes;
+    SetupRun run("/install");
+    run.Start();
+    ASSERT_EQ(1u, boxes.seen.size());
+    EXPECT_EQ("Zenta Pellisto Rilo Setup", boxes.seen[0].caption);
+    EXPECT_NE(std::string::npos, boxes.seen[0].text.find("Invalid data type for 'BaseDir'")) << boxes.seen[0].text;
+    // The remaining steps did not run: no procedure, no tax keys, no save, no end.
+    EXPECT_TRUE(run.MemoLines().empty());
+    EXPECT_TRUE(installation.IniLines().empty());
+    EXPECT_EQ(0, run.main->saves);
+    EXPECT_FALSE(run.Ended());
+}
+
+TEST(StartUpFailures, ADatabaseThatDisappearsGivesTheStandardBoxAndTheWindowStays)
+{
+    TestInstallation installation;
+    BoxAnswerer boxes;
+    SetupRun run("/install");  // the locator picker has opened the connection
+    const char* work = getenv("RILO_POSDB_WORK_DB");
+    ASSERT_NE(nullptr, work);
+    ASSERT_TRUE(DeleteFileA((std::string("Z:") + work).c_str()));
+    run.Start();
+    ASSERT_EQ(1u, boxes.seen.size());
+    EXPECT_EQ("Zenta Pellisto Rilo Setup", boxes.seen[0].caption);
+    EXPECT_FALSE(run.Ended());
+    EXPECT_EQ(0, run.main->saves);
+    EXPECT_EQ(0, run.main->FPosVersion);
+}
+
+TEST(StartUpFailures, AMissingEtcFolderStopsAtTheTaxKeys)
+{
+    TestInstallation installation;
+    RemoveDirectoryA((installation.Root() + "\\ETC").c_str());
+    BoxAnswerer boxes;
+    SetupRun run("/install");
+    run.Start();
+    ASSERT_EQ(1u, boxes.seen.size());
+    EXPECT_EQ("Unable to write to " + installation.IniPath() + ".", boxes.seen[0].text);
+    EXPECT_EQ(0, run.main->saves);
+    EXPECT_FALSE(run.Ended());
+    // The database steps before it ran.
+    EXPECT_EQ(2u, run.MemoLines().size());
+}
+
+const char* const kWorkedFile =
+    "; kept by hand\r\n"
+    "[POSTING]\r\n"
+    "OTHER_OPTIONS=1010000001\r\n"
+    "ROOMCHRG_TMD=3, 12,7\r\n"
+    "VOUCHER_TMD=\"5\"\r\n"
+    "SRV_OR_CHR=5\r\n"
+    "UNKNOWN_KEY=stays\r\n"
+    "[DESCRIPTOR]\r\n"
+    "TAX_DESC=\r\n"
+    "[COMMON]\r\n"
+    "RESTR_POSTING_EMPL=3\r\n"
+    "[LOCATOR]\r\n"
+    "RVCS=10,20,,30,\r\n"
+    "DTL1=15,Restaurant\r\n"
+    "DTL2=5,Bar\r\n"
+    "DTL3=30,Pool Bar And Grill Terrace\r\n"
+    "DTL9=old\r\n"
+    "[SCRIPT]\r\n"
+    "VERSION=7";  // no line break at the end
+
+TEST(SettingsFile, WorkedValuesLoadAndSaveBack)
+{
+    TestInstallation installation;
+    installation.WriteIni(kWorkedFile);
+    SetupRun run;
+    run.Start();
+    TMainForm* m = run.main;
+    EXPECT_TRUE(m->cbNewPostingFormat->Checked());
+    EXPECT_FALSE(m->cbEmpInfoInMsg->Checked());
+    EXPECT_TRUE(m->cbRestrPosting->Checked());
+    EXPECT_FALSE(m->cbSuppressNFoRef->Checked());
+    EXPECT_TRUE(m->cmbRestrPosting->Enabled());
+    EXPECT_FALSE(m->edMagOnlyExclRvc->Enabled());
+    EXPECT_EQ(2, m->RG_SrvChr->ItemIndex());
+    EXPECT_EQ(2, m->cmbRestrPosting->ItemIndex());
+    EXPECT_EQ("", m->EdTaxDesc->Text());
+    EXPECT_EQ("Auto SVC:", m->EdAutoSvcDesc->Text());
+    ASSERT_EQ(3, m->TmedListBox->Items().Count());
+    EXPECT_EQ("12", m->TmedListBox->Items().Strings(0));  // sorted as text
+    EXPECT_EQ("3", m->TmedListBox->Items().Strings(1));
+    EXPECT_EQ("7", m->TmedListBox->Items().Strings(2));
+    EXPECT_EQ(4, m->LocStringGrid->RowCount());
+    EXPECT_EQ((std::vector<std::string>{"RVC#", "RVC Name", "Min."}), GridRow(m->LocStringGrid, 0));
+    EXPECT_EQ((std::vector<std::string>{"30", "Pool Bar And Gri", "30"}), GridRow(m->LocStringGrid, 3));
+    EXPECT_EQ(150, m->LocStringGrid->ColWidths(1));
+    EXPECT_FALSE(m->SetupChanged);
+
+    for (TCheckBox* box : {m->cbNewPostingFormat, m->cbRestrPosting})
+        box->SetChecked(false);
+    m->SaveBtnClick(m);
+    const auto lines = installation.IniLines();
+    for (const char* line :
+         {"OTHER_OPTIONS=0000000001", "ROOMCHRG_TMD=12,3,7", "VOUCHER_TMD=5", "SRV_OR_CHR=2", "UNKNOWN_KEY=stays",
+          "TAX_DESC=", "RESTR_POSTING_EMPL=3", "RVCS=10,20,30,", "DTL1=15,Restaurant", "DTL2=5,Bar",
+          "DTL3=30,Pool Bar And Gri", "DTL9=old", "; kept by hand", "[SCRIPT]", "VERSION=7"})
+        EXPECT_TRUE(HasLine(lines, line)) << line;
+    EXPECT_FALSE(m->SetupChanged);
+}
+
+TEST(SettingsFile, UnreadableContentLoadsAndSavesWithoutLosingKeys)
+{
+    TestInstallation installation;
+    std::string garbage = "[POSTING]\r\nOTHER_OPTIONS=";
+    garbage += std::string(3000, '1');
+    garbage += "\r\nREVERSEGST=1\r\nREVERSEGST=0\r\n[POSTING]\r\nFULL_DSVC=1\r\n";
+    for (int i = 1; i < 256; ++i)
+        garbage += static_cast<char>(i == '\n' || i == '\r' || i == '[' || i == '=' ? 'x' : i);
+    garbage += "\r\n[KEEP]\r\nMINE=\x01\x7f\xfe\r\nLONG=" + std::string(5000, 'L');
+    installation.WriteIni(garbage);
+    BoxAnswerer boxes;
+    SetupRun run("/install");
+    run.Start();
+    EXPECT_TRUE(boxes.seen.empty());
+    EXPECT_TRUE(run.Ended());
+    EXPECT_EQ(2047u, run.main->FOtherOptions.size());  // cut by the private-profile functions
+    EXPECT_TRUE(run.main->cbReverseGst->Checked());    // the first of the duplicates
+    std::ifstream in(installation.IniPath(), std::ios::binary);
+    const std::string saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(std::string::npos, saved.find("MINE=\x01\x7f\xfe"));
+    EXPECT_NE(std::string::npos, saved.find("LONG=" + std::string(5000, 'L')));
+    EXPECT_NE(std::string::npos, saved.find("TAXTYPE1=P"));
+    EXPECT_NE(std::string::npos, saved.find("RVCS="));
+}
+
+TEST(Leaving, ExitWithoutChangesAsksNothing)
+{
+    TestInstallation installation;
+    BoxAnswerer boxes;
+    SetupRun run;
+    run.Start();
+    run.main->ExitBtn->Click();
+    run.RunFor(200);
+    EXPECT_TRUE(boxes.seen.empty());
+    EXPECT_TRUE(run.Ended());
+    EXPECT_FALSE(run.main->corvane_DB->Connected());
+}
+
+TEST(Leaving, ExitAfterAChangeAnsweredCancelKeepsTheFile)
+{
+    TestInstallation installation;
+    BoxAnswerer boxes({"Cancel"});
+    SetupRun run;
+    run.Start();
+    const auto before = installation.IniLines();
+    run.main->cbReverseGst->SetChecked(true);
+    run.main->cbReverseGst->SetChecked(false);  // back again: still a change
+    EXPECT_TRUE(run.main->SetupChanged);
+    run.main->ExitBtn->Click();
+    run.RunFor(200);
+    ASSERT_EQ(1u, boxes.seen.size());
+    EXPECT_EQ("Confirm", boxes.seen[0].caption);
+    EXPECT_EQ("Changes are not saved! Press [OK]\n\rto Save or press [Cancel ] to ignore\n\ryour changes.",
+              boxes.seen[0].text);
+    EXPECT_EQ((std::vector<std::string>{"OK", "Cancel"}), boxes.seen[0].buttons);
+    EXPECT_TRUE(run.Ended());
+    EXPECT_EQ(0, run.main->saves);
+    EXPECT_EQ(before, installation.IniLines());
+}
+
+TEST(Leaving, ExitAfterAChangeAnsweredOkSavesFirst)
+{
+    TestInstallation installation;
+    BoxAnswerer boxes({"OK"});
+    SetupRun run;
+    run.Start();
+    run.main->cbFULL_DSVC->SetChecked(true);
+    run.main->ExitBtn->Click();
+    run.RunFor(200);
+    EXPECT_EQ(1u, boxes.seen.size());
+    EXPECT_EQ(1, run.main->saves);
+    EXPECT_TRUE(run.Ended());
+    EXPECT_TRUE(HasLine(installation.IniLines(), "FULL_DSVC=1"));
+}
+
+TEST(Leaving, ExitAnsweredOkWhileTheFileCannotBeWrittenKeepsTheWindow)
+{
+    TestInstallation installation;
+    BoxAnswerer boxes({"OK", "OK"});
+    SetupRun run;
+    run.Start();
+    run.main->cbFULL_DSVC->SetChecked(true);
+    SetFileAttributesA(installation.IniPath().c_str(), FILE_ATTRIBUTE_READONLY);
+    run.main->ExitBtn->Click();
+    run.RunFor(200);
+    ASSERT_EQ(2u, boxes.seen.size());
+    EXPECT_EQ("Unable to write to " + installation.IniPath() + ".", boxes.seen[1].text);
+    EXPECT_FALSE(run.Ended());
+    EXPECT_TRUE(IsWindowVisible(run.main->Handle()));
+    EXPECT_TRUE(run.main->SetupChanged);
+    EXPECT_TRUE(run.main->corvane_DB->Connected());
+}
+
+TEST(Leaving, ClosingByTheFrameAsksNothingAndSavesNothing)
+{
+    TestInstallation installation;
+    BoxAnswerer boxes;
+    SetupRun run;
+    run.Start();
+    const auto before = installation.IniLines();
+    run.main->cbReverseGst->SetChecked(true);
+    PostMessageA(run.main->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    run.RunFor(500);
+    EXPECT_TRUE(boxes.seen.empty());
+    EXPECT_TRUE(run.Ended());
+    EXPECT_EQ(0, run.main->saves);
+    EXPECT_EQ(before, installation.IniLines());
+    EXPECT_FALSE(run.main->corvane_DB->Connected());
+}
+
+// The user's date and time separators, put back as they were.
+class Separators {
+public:
+    Separators(const char* date, const char* time)
+    {
+        GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDATE, date_, sizeof date_);
+        GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIME, time_, sizeof time_);
+        SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDATE, date);
+        SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIME, time);
+    }
+    ~Separators()
+    {
+        SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDATE, date_);
+        SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIME, time_);
+    }
+
+private:
+    char date_[8] = "", time_[8] = "";
+};
+
+TEST(Clock, ShowsTheDateAndTimeWithTheSystemsSeparators)
+{
+    TestInstallation installation;
+    Separators separators(".", ":");
+    SetupRun run;
+    run.Start();
+    EXPECT_EQ("", run.StatusText(1));  // empty until the first tick
+    run.RunFor(1200);
+    const std::string clock = run.StatusText(1);
+    EXPECT_TRUE(std::regex_match(clock, std::regex(R"(\d\d\.\d\d\.20\d\d \. ([01]\d|2[0-3]):[0-5]\d:[0-5]\d)"))) << clock;
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    char year[8];
+    snprintf(year, sizeof year, ".%04d ", now.wYear);
+    EXPECT_NE(std::string::npos, clock.find(year)) << clock;
+}
+
+TEST(Looks, TheThreeTabs)
+{
+    TestInstallation installation;
+    SetupRun run;
+    run.Start();
+    TMainForm* m = run.main;
+    RECT window;
+    GetWindowRect(m->Handle(), &window);
+    EXPECT_EQ(704, window.right - window.left);
+    EXPECT_EQ(592, window.bottom - window.top);
+    EXPECT_EQ((GetSystemMetrics(SM_CXSCREEN) - 704) / 2, window.left);
+    EXPECT_EQ(3, TabCtrl_GetItemCount(m->PageControl1->Handle()));
+    EXPECT_EQ(m->tsFeatures, m->PageControl1->ActivePage());
+    RECT bar = ChildRect(m->StatusBar1->Handle());
+    RECT client;
+    GetClientRect(m->Handle(), &client);
+    EXPECT_EQ(client.bottom, bar.bottom);
+    EXPECT_EQ(20, bar.bottom - bar.top);
+    EXPECT_EQ(32, m->Image1->Height());
+    EXPECT_EQ(33, m->Panel3->Height());
+    const char* names[] = {"setup_main_features", "setup_main_tender", "setup_main_locator"};
+    TTabSheet* pages[] = {m->tsFeatures, m->tsTender, m->tsLocator};
+    for (int i = 0; i < 3; ++i) {
+        m->PageControl1->SetActivePage(pages[i]);
+        run.RunFor(100);
+        EXPECT_TRUE(IsWindowVisible(pages[i]->Handle()));
+        SaveScreenshot(m->Handle(), names[i]);
+    }
+    // The tax grid shows all its rows inside its group box.
+    RECT grid = ChildRect(m->SGTaxes->Handle());
+    RECT box;
+    GetClientRect(m->GBTax->Handle(), &box);
+    EXPECT_LE(grid.bottom, box.bottom);
+}
+
+}  // namespace

@@ -1,0 +1,97 @@
+// rilo_setup.exe run as the installer runs it, watched from outside: its
+// boxes, its end, and the settings file it leaves.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "demo_settings.h"
+#include "program_watch.h"
+#include "sequence.h"
+#include "setup_fixture.h"
+
+namespace {
+
+WatchResult RunSetup(const std::string& arguments, std::vector<std::string> answers = {},
+                     std::function<void(HWND)> onMainWindow = {})
+{
+    WatchOptions options;
+    options.commandLine = "rilo_setup.exe " + arguments;
+    options.answers = std::move(answers);
+    options.mainCaption = "Zenta Pellisto Rilo Setup V.";
+    options.onMainWindow = std::move(onMainWindow);
+    return WatchProgram(options);
+}
+
+TEST(SetupProgram, WithoutHuxRootDirOneAbortBoxThenTheEnd)
+{
+    TestInstallation installation;
+    SetEnvironmentVariableA("HUXROOTDIR", nullptr);
+    const WatchResult result = RunSetup("/install");
+    ASSERT_TRUE(result.started);
+    ASSERT_TRUE(result.ended);
+    EXPECT_EQ(0u, result.exitCode);
+    ASSERT_EQ(1u, result.boxes.size());
+    EXPECT_EQ("Error", result.boxes[0].caption);
+    EXPECT_EQ("Can not obtain the system variable HUXROOTDIR, can not continue. Did you install Zenta QVX?",
+              result.boxes[0].text);
+    EXPECT_EQ(std::vector<std::string>{"&Abort"}, result.boxes[0].buttons);
+    EXPECT_TRUE(installation.IniLines().empty());
+}
+
+TEST(SetupProgram, InstallInCapitalsSavesAndEndsWithoutABox)
+{
+    TestInstallation installation;
+    const WatchResult result = RunSetup("/INSTALL");
+    ASSERT_TRUE(result.ended);
+    EXPECT_EQ(0u, result.exitCode);
+    EXPECT_TRUE(result.boxes.empty());
+    EXPECT_TRUE(SameSequence(kDemoInstallFile, WithoutBlankLines(installation.IniLines())));
+}
+
+TEST(SetupProgram, InstallWhenTheProcedureCannotBeCreated)
+{
+    TestInstallation installation;
+    RunAsDba({"update SYS.SYSUSERPERM set resourceauth = 'N' where user_name = 'tarvel'"});
+    const WatchResult result = RunSetup("/install");
+    ASSERT_TRUE(result.ended);
+    ASSERT_EQ(1u, result.boxes.size());
+    EXPECT_EQ("Error", result.boxes[0].caption);
+    EXPECT_EQ(0u, result.boxes[0].text.find("[Exception in SpQuerry.ExecSQL (1)]\r\n")) << result.boxes[0].text;
+    EXPECT_NE(std::string::npos, result.boxes[0].text.find("Permission denied"));
+    EXPECT_TRUE(SameSequence(kDemoInstallFile, WithoutBlankLines(installation.IniLines())));
+}
+
+TEST(SetupProgram, ShowsTheMainWindowWithItsThreeTabs)
+{
+    TestInstallation installation;
+    std::string caption;
+    int tabs = 0;
+    const WatchResult result = RunSetup("", {}, [&](HWND window) {
+        caption = WindowText(window);
+        struct Search { HWND found = nullptr; } search;
+        EnumChildWindows(
+            window,
+            [](HWND child, LPARAM lp) -> BOOL {
+                char cls[32] = "";
+                GetClassNameA(child, cls, sizeof cls);
+                if (lstrcmpiA(cls, WC_TABCONTROLA) == 0) {
+                    reinterpret_cast<Search*>(lp)->found = child;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (search.found)
+            tabs = static_cast<int>(SendMessageA(search.found, TCM_GETITEMCOUNT, 0, 0));
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    });
+    ASSERT_TRUE(result.ended);
+    EXPECT_TRUE(result.boxes.empty());
+    EXPECT_EQ("Zenta Pellisto Rilo Setup V.5.2.1.30", caption);
+    EXPECT_EQ(3, tabs);
+    // Closed by the frame: only the tax keys of the start are in the file.
+    EXPECT_EQ(10u, WithoutBlankLines(installation.IniLines()).size());
+}
+
+}  // namespace

@@ -1,0 +1,46 @@
+// The setup program's five forms on an application object of the test's
+// own, created in the program's order, with a command line of the test's
+// choosing. Start() shows the main window as Run does and handles what the
+// start-up leaves waiting.
+#pragma once
+
+#include <string>
+
+#include "DplSetup.h"
+#include "LocAdd.h"
+#include "Main.h"
+#include "TmedAdd.h"
+#include "hint.h"
+
+// The main window, counting the saves it runs.
+class TCountingMainForm : public TMainForm {
+public:
+    using TMainForm::TMainForm;
+    int saves = 0;
+    void SaveBtnClick(TObject* Sender) override
+    {
+        ++saves;
+        TMainForm::SaveBtnClick(Sender);
+    }
+};
+
+class SetupRun {
+public:
+    explicit SetupRun(const std::string& arguments = "");
+    ~SetupRun();
+    SetupRun(const SetupRun&) = delete;
+    SetupRun& operator=(const SetupRun&) = delete;
+
+    void Start();
+    // Handles waiting messages until the application ends or the time is up.
+    void RunFor(int milliseconds);
+    bool Ended() const { return app.Terminated(); }
+    std::string StatusText(int panel);
+    std::vector<std::string> MemoLines();
+
+    TApplication app;
+    TCountingMainForm* main = nullptr;
+
+private:
+    TApplication* saved_;
+};

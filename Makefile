@@ -32,6 +32,7 @@ demo: build
 bench: build
 	scripts/wine-run $(BUILD)/x64/bin/prorate_bench.exe
 	RILO_WINE_TIMEOUT=1800 scripts/wine-run $(BUILD)/x64/bin/dialog_bench.exe
+	RILO_BUILD_DIR=$(CURDIR)/$(BUILD) scripts/setup-bench
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD)/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRILO_FUZZ=ON

@@ -16,7 +16,8 @@ TStringGrid::TStringGrid(TComponent* Owner) : TWinControl(Owner)
 void TStringGrid::CreateParams(TCreateParams& p)
 {
     p.className = RiloWindowClass();
-    p.style |= WS_VSCROLL;
+    if (scrollBars_ == ssVertical || scrollBars_ == ssBoth)
+        p.style |= WS_VSCROLL;
     p.exStyle |= WS_EX_CLIENTEDGE;
 }
 
@@ -99,7 +100,7 @@ void TStringGrid::ScrollInView()
 
 void TStringGrid::UpdateScroll()
 {
-    if (!HandleAllocated())
+    if (!HandleAllocated() || (scrollBars_ != ssVertical && scrollBars_ != ssBoth))
         return;
     SCROLLINFO si = {sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 0, 0, 0, 0, 0};
     si.nMin = fixedRows_;
@@ -235,6 +236,10 @@ void TStringGrid::SetProperty(const std::string& name, const TLayoutValue& value
         options_ = (value.HasMember("goRowSelect") ? goRowSelect : 0);
         if (value.HasMember("goEditing"))
             value.Fail("the grid does not edit in place");
-    } else if (SameText(name, "ScrollBars")) (void)value.AsInteger();
+    } else if (SameText(name, "ScrollBars")) {
+        // Only the vertical bar is offered; a grid without it shows no bar at all.
+        scrollBars_ = static_cast<TScrollStyle>(value.AsInteger());
+        RecreateWnd();
+    }
     else TWinControl::SetProperty(name, value);
 }

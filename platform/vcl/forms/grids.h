@@ -3,6 +3,7 @@
 #pragma once
 
 #include "controls.h"
+#include "stdctrls.h"
 
 enum TGridOption { goFixedVertLine = 1, goFixedHorzLine = 2, goVertLine = 4, goHorzLine = 8, goRowSelect = 16 };
 
@@ -49,4 +50,5 @@ private:
     int row_ = 1, topRow_ = 1;
     int options_ = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine;
     TColor fixedColor_ = clBtnFace;
+    TScrollStyle scrollBars_ = ssBoth;
 };

@@ -12,6 +12,16 @@
 
 namespace {
 
+BOOL CALLBACK FindTabControl(HWND child, LPARAM lp)
+{
+    char cls[32] = "";
+    GetClassNameA(child, cls, sizeof cls);
+    if (lstrcmpiA(cls, WC_TABCONTROLA) != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(lp) = child;
+    return FALSE;
+}
+
 WatchResult RunSetup(const std::string& arguments, std::vector<std::string> answers = {},
                      std::function<void(HWND)> onMainWindow = {})
 {
@@ -69,21 +79,10 @@ TEST(SetupProgram, ShowsTheMainWindowWithItsThreeTabs)
     int tabs = 0;
     const WatchResult result = RunSetup("", {}, [&](HWND window) {
         caption = WindowText(window);
-        struct Search { HWND found = nullptr; } search;
-        EnumChildWindows(
-            window,
-            [](HWND child, LPARAM lp) -> BOOL {
-                char cls[32] = "";
-                GetClassNameA(child, cls, sizeof cls);
-                if (lstrcmpiA(cls, WC_TABCONTROLA) == 0) {
-                    reinterpret_cast<Search*>(lp)->found = child;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        if (search.found)
-            tabs = static_cast<int>(SendMessageA(search.found, TCM_GETITEMCOUNT, 0, 0));
+        HWND tabControl = nullptr;
+        EnumChildWindows(window, &FindTabControl, reinterpret_cast<LPARAM>(&tabControl));
+        if (tabControl)
+            tabs = static_cast<int>(SendMessageA(tabControl, TCM_GETITEMCOUNT, 0, 0));
         PostMessageA(window, WM_CLOSE, 0, 0);
     });
     ASSERT_TRUE(result.ended);

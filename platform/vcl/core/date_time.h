@@ -6,6 +6,8 @@
 
 #include "date_time_format.h"
 
+// The local date and time now.
 SYSTEMTIME Now();
-// The separators are the user's locale settings at the time of the call.
+// Format as in date_time_format.h, with the date and time separators the
+// user's locale has at the time of the call.
 AnsiString FormatDateTime(const AnsiString& format, const SYSTEMTIME& time);

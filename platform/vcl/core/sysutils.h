@@ -22,6 +22,7 @@ int StrToIntDef(const AnsiString& text, int def);
 
 // Without the blanks and control characters at both ends.
 AnsiString Trim(const AnsiString& text);
+// Decimal, with "-" before a negative value.
 AnsiString IntToStr(int value);
 // Only the letters a to z and A to Z change.
 AnsiString UpperCase(const AnsiString& text);

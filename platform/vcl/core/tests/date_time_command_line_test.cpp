@@ -29,7 +29,7 @@ TEST(FormatDateTime, TokensAndTheMinutesRule)
     EXPECT_EQ("9s dd/mm", FormatDateTimeParts("s\"s dd/mm\"", late, '.', ':'));
     EXPECT_EQ("03-04", FormatDateTimeParts("MM-DD", late, '/', ':'));
     EXPECT_EQ("", FormatDateTimeParts("", late, '/', ':'));
-    EXPECT_EQ("x", FormatDateTimeParts("x'unterminated", late, '/', ':').substr(0, 1));
+    EXPECT_EQ("xd/m", FormatDateTimeParts("x'd/m", late, '.', ':'));  // an open quote runs to the end
 }
 
 TEST(CommandLine, PiecesAndQuotes)

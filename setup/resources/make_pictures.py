@@ -86,8 +86,8 @@ GLYPHS["manual"] = [
     "kwgggwwkwgggwwk.",
     "kwwwwwwkwwwwwwk.",
     "kkkkwwwkwwwkkkk.",
-    "nnnnkkkkkkknnnn.",
-    ".....nnnnn......",
+    "....kkkkkkk.....",
+    "................",
     "................",
 ]
 
@@ -214,18 +214,18 @@ GLYPHS["setup"] = [
 # Change: two curved arrows chasing each other.
 GLYPHS["change"] = [
     "................",
-    ".....bbbbb......",
-    "...bbbbbbbbb....",
-    "..bbb.....bbb...",
-    "..bb.......bb...",
-    "...........bb...",
-    "..GG.....bbbbbb.",
-    ".GGGG.....bbbb..",
-    "GGGGGG.....bb...",
-    "..GG............",
-    "..GG.......GG...",
-    "..GGG.....GGG...",
-    "...GGGGGGGGG....",
+    ".....nnnnn......",
+    "...nnbbbbbnn....",
+    "..nbb.....bbn...",
+    "..nb.......bn...",
+    "...........bn...",
+    "..Gl.....bbbbbn.",
+    ".Glll.....bbbn..",
+    "Glllll.....bn...",
+    "..Gl............",
+    "..Gl.......lG...",
+    "..Gll.....llG...",
+    "...GGlllllGG....",
     ".....GGGGG......",
     "................",
     "................",
@@ -322,6 +322,7 @@ TITLE_COLOUR = (255, 255, 255)
 TITLE_SHADOW = (0, 0, 32)
 SUBTITLE = "Hotel Front-Office Interface"
 SUBTITLE_COLOUR = (200, 220, 230)
+SUBTITLE_SCALE = 2
 MARGIN = 12
 
 # A proportional font: seven rows from the cap line down to the baseline and
@@ -408,15 +409,12 @@ def banner_pixels():
     draw_text(img, TITLE, MARGIN + 1, top + 1, scale, TITLE_SHADOW, bold=True)
     draw_text(img, TITLE, MARGIN, top, scale, TITLE_COLOUR, bold=True)
 
-    # The description, right-aligned, in the font's own size.
+    # The description, right-aligned, at the same size but in regular weight.
     scale = SUBTITLE_SCALE
     top = (BANNER_H - FONT_ASCENT * scale) // 2
     x = BANNER_W - MARGIN - text_width(SUBTITLE, scale, False)
     draw_text(img, SUBTITLE, x, top, scale, SUBTITLE_COLOUR)
     return img
-
-
-SUBTITLE_SCALE = 2
 
 
 def ppm_bytes(img):

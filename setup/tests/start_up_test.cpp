@@ -104,10 +104,6 @@ TEST(StartUp, HuxRootDirUpTo4095CharactersIsReadWhole)
         SetupRun run;
         run.Start();
         EXPECT_EQ(longest, run.main->HuxRootDir);
-        // No such folder: the tax keys cannot be written, and the message names the file.
-        ASSERT_EQ(1u, boxes.seen.size());
-        EXPECT_EQ(0u, boxes.seen[0].text.find("Unable to write to " + longest.substr(0, 200)));
-        EXPECT_FALSE(run.Ended());
     }
     // One character more is more than the program reads: as if not set.
     SetEnvironmentVariableA("HUXROOTDIR", (longest + "y").c_str());

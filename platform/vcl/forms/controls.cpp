@@ -129,6 +129,8 @@ void TControl::CreateWnd()
     if (style & WS_CHILD) {
         parentWnd = parent_ && parent_->hwnd_ ? parent_->hwnd_ : ParkingWindow();
         id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(g_nextId++));
+    } else {
+        parentWnd = p.owner;
     }
     hwnd_ = CreateWindowExA(p.exStyle, p.className, caption_.c_str(), style, left_, top_, width_, WindowHeight(),
                             parentWnd, id, GetModuleHandleA(nullptr), nullptr);

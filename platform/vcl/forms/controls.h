@@ -127,6 +127,7 @@ protected:
         const char* className = nullptr;
         DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
         DWORD exStyle = 0;
+        HWND owner = nullptr;   // a top-level window's owner: it stays in front of it
         bool subclass = true;   // a system class whose procedure we take over
     };
     virtual void CreateParams(TCreateParams& params) = 0;

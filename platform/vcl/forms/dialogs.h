@@ -13,5 +13,6 @@ using TMsgDlgButtons = int;  // mbOK | mbCancel ...
 // the kind's icon and the buttons asked for (OK, Cancel, Abort in that order;
 // the first is the default button). Gives the modal result of the button that
 // closed it: mrOk, mrCancel or mrAbort; Escape presses Cancel, or OK when OK
-// is the only button; closing by the frame gives mrCancel.
+// is the only button; closing by the frame gives mrCancel. The box comes up
+// in front of Application->DialogOwner().
 int MessageDlg(const std::string& message, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext = 0);

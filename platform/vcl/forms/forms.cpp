@@ -57,6 +57,11 @@ void TForm::CreateParams(TCreateParams& p)
     default: p.style = WS_OVERLAPPEDWINDOW; break;
     }
     p.style |= WS_CLIPCHILDREN;
+    p.owner = ownerWindow_;
+    // Without a task-bar button of its own, in front of the main window.
+    if (!p.owner && Application && Owner() == Application && Application->MainForm() &&
+        Application->MainForm() != this)
+        p.owner = Application->MainForm()->Handle();
     // The outer size follows a client size that the layout gave.
     if (clientWidth_ >= 0 || clientHeight_ >= 0) {
         RECT r = {0, 0, std::max(clientWidth_, 0), std::max(clientHeight_, 0)};
@@ -435,5 +440,12 @@ void TApplication::ShowException(const std::exception& e)
     std::string text = e.what();
     if (!text.empty() && text.back() > '.')
         text += '.';
-    MessageBoxA(GetActiveWindow(), text.c_str(), title_.c_str(), MB_OK | MB_ICONSTOP);
+    MessageBoxA(DialogOwner(), text.c_str(), title_.c_str(), MB_OK | MB_ICONSTOP);
+}
+
+HWND TApplication::DialogOwner() const
+{
+    if (HWND active = GetActiveWindow())
+        return active;
+    return mainForm_ ? mainForm_->Handle() : nullptr;
 }

@@ -36,6 +36,10 @@ public:
     // The client size; the outer size follows from the frame.
     void SetClientWidth(int v);
     void SetClientHeight(int v);
+    // The window this form stays in front of, set before its window exists.
+    // Without one, a form of the application other than the main form stays
+    // in front of the main form.
+    void SetOwnerWindow(HWND owner) { ownerWindow_ = owner; }
 
     void SetVisible(bool v) override;
     TModalResult ShowModal();
@@ -112,6 +116,7 @@ private:
     bool modal_ = false;
     bool placed_ = false;
     HWND lastFocus_ = nullptr;
+    HWND ownerWindow_ = nullptr;
     std::map<std::string, THandlerRef> handlers_;
     std::map<std::string, std::function<void(TComponent*)>> fields_;
 };
@@ -167,7 +172,11 @@ public:
 
     // The default handler: OnException when set, else the standard error box.
     void HandleException(const std::exception& e);
+    // The error box, in front of DialogOwner().
     void ShowException(const std::exception& e);
+    // The window a box comes up in front of: the thread's active window, else
+    // the main form's.
+    HWND DialogOwner() const;
     TExceptionEvent OnException;
 
 private:

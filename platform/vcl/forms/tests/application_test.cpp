@@ -1,5 +1,6 @@
 // The application object: message loop, Terminate, ProcessMessages, cursor,
-// the forms it frees; and where the focus goes on forms not yet shown.
+// the forms it frees, the windows its forms and boxes stay in front of; and
+// where the focus goes on forms not yet shown.
 #include <gtest/gtest.h>
 
 #include "gui_helpers.h"
@@ -20,13 +21,22 @@ public:
     explicit TMainish(TComponent* owner) : TForm(owner) { SetBounds(0, 0, 200, 100); }
 };
 
-TEST(Application, TerminateEndsRunWhenTheHandlerReturnsToTheLoop)
-{
+// An application of the test's own with a main form and a second form.
+struct TwoForms {
     OwnApplication own;
     TMainish* main = nullptr;
     TMainish* second = nullptr;
-    Application->CreateForm(main);
-    Application->CreateForm(second);
+    TwoForms()
+    {
+        Application->CreateForm(main);
+        Application->CreateForm(second);
+    }
+};
+
+TEST(Application, TerminateEndsRunWhenTheHandlerReturnsToTheLoop)
+{
+    TwoForms forms;
+    TMainish* main = forms.main;
     EXPECT_EQ(main, Application->MainForm());
     EXPECT_EQ(Application, main->Owner());
     bool ranOn = false;
@@ -171,6 +181,86 @@ TEST(Screen, TheHourGlassShowsUntilTheDefaultCursorComesBack)
     Screen->SetCursor(crDefault);
     SendMessageA(form.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form.Handle()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_NE(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)), GetCursor());
+}
+
+// True when window a lies above window b among the top-level windows.
+bool Above(HWND a, HWND b)
+{
+    for (HWND w = GetWindow(a, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (w == b)
+            return true;
+    return false;
+}
+
+TEST(OwnerWindow, AFormTheApplicationCreatesStaysInFrontOfTheMainForm)
+{
+    TwoForms forms;
+    TMainish* main = forms.main;
+    TMainish* second = forms.second;
+    HWND secondWnd = second->Handle();  // made before the main form's window
+    EXPECT_EQ(main->Handle(), GetWindow(secondWnd, GW_OWNER));
+    EXPECT_EQ(nullptr, GetWindow(main->Handle(), GW_OWNER));
+    TMainish loose(nullptr);  // no form of the application
+    EXPECT_EQ(nullptr, GetWindow(loose.Handle(), GW_OWNER));
+
+    // Brought to the top, the main form still lies below the form it owns,
+    // but above the others.
+    main->Show();
+    second->Show();
+    loose.Show();
+    Pump();
+    SetWindowPos(main->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Pump();
+    EXPECT_TRUE(Above(secondWnd, main->Handle()));
+    EXPECT_TRUE(Above(main->Handle(), loose.Handle()));
+}
+
+// Records the owner window of each box that comes up, and answers it.
+struct BoxOwners {
+    std::vector<HWND> owners;
+    ActivationHook hook{[this](HWND w) {
+        if (HWND ok = FindChild(w, "Button", "OK")) {
+            owners.push_back(GetWindow(w, GW_OWNER));
+            PostMessageA(ok, BM_CLICK, 0, 0);
+        }
+    }};
+};
+
+TEST(OwnerWindow, BoxesComeUpInFrontOfTheActiveWindow)
+{
+    TwoForms forms;
+    TMainish* main = forms.main;
+    TMainish* second = forms.second;
+    main->Show();
+    second->Show();
+    Pump();
+    ASSERT_EQ(second->Handle(), GetActiveWindow());
+    BoxOwners boxes;
+    MessageDlg("Settings saved.", mtInformation, mbOK);
+    Application->ShowException(std::runtime_error("Unable to write"));
+    EXPECT_EQ((std::vector<HWND>{second->Handle(), second->Handle()}), boxes.owners);
+    EXPECT_EQ(second->Handle(), GetActiveWindow());  // back where it was
+
+    SetActiveWindow(main->Handle());
+    Pump();
+    ASSERT_EQ(main->Handle(), GetActiveWindow());
+    MessageDlg("Settings saved.", mtInformation, mbOK);
+    ASSERT_EQ(3u, boxes.owners.size());
+    EXPECT_EQ(main->Handle(), boxes.owners[2]);
+}
+
+TEST(OwnerWindow, WithoutAnActiveWindowBoxesBelongToTheMainForm)
+{
+    OwnApplication own;
+    TMainish* main = nullptr;
+    Application->CreateForm(main);
+    HWND mainWnd = main->Handle();  // not shown
+    SetActiveWindow(nullptr);
+    ASSERT_EQ(nullptr, GetActiveWindow());
+    BoxOwners boxes;
+    MessageDlg("Settings saved.", mtInformation, mbOK);
+    Application->ShowException(std::runtime_error("Unable to write"));
+    EXPECT_EQ((std::vector<HWND>{mainWnd, mainWnd}), boxes.owners);
 }
 
 TEST(Component, AnOwnerFreesWhatItOwns)

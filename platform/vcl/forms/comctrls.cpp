@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "layout_value.h"
+#include "mnemonic.h"
 
 namespace {
 void InitCommonControlsOnce()
@@ -125,14 +126,30 @@ void TPageControl::AdjustClientRect(RECT& r)
         SendMessageA(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
 }
 
+void TPageControl::ChoosePage(TTabSheet* page)
+{
+    SetActivePage(page);
+    Fire(OnChange, this);
+}
+
 LRESULT TPageControl::Notify(NMHDR* nm)
 {
     if (nm->code == TCN_SELCHANGE) {
         int i = static_cast<int>(SendMessageA(Handle(), TCM_GETCURSEL, 0, 0));
-        SetActivePage(i >= 0 && i < PageCount() ? Pages(i) : nullptr);
-        Fire(OnChange, this);
+        ChoosePage(i >= 0 && i < PageCount() ? Pages(i) : nullptr);
     }
     return 0;
+}
+
+bool TPageControl::DialogChar(char key)
+{
+    for (TTabSheet* page : pages_)
+        if (IsAccel(key, page->Caption())) {
+            if (page != active_)
+                ChoosePage(page);
+            return true;
+        }
+    return TWinControl::DialogChar(key);
 }
 
 LRESULT TPageControl::WndProc(UINT msg, WPARAM wp, LPARAM lp)

@@ -28,6 +28,9 @@ public:
     TTabSheet* Pages(int i) const { return pages_.at(static_cast<size_t>(i)); }
     TTabSheet* ActivePage() const { return active_; }
     void SetActivePage(TTabSheet* page);
+    // Alt plus a tab's underlined letter chooses that page as a click on
+    // the tab does; otherwise the controls of the page shown are asked.
+    bool DialogChar(char key) override;
     TNotifyEvent OnChange;
     void SetProperty(const std::string& name, const TLayoutValue& value) override;
     void SetEvent(const std::string& name, const THandlerRef& handler) override;
@@ -45,6 +48,8 @@ private:
     void AddPage(TTabSheet* page);
     void RemovePage(TTabSheet* page);
     void UpdateTabs();
+    // As the user's choice: the page shows, then OnChange.
+    void ChoosePage(TTabSheet* page);
     std::vector<TTabSheet*> pages_;
     TTabSheet* active_ = nullptr;
     std::string activePageName_;

@@ -628,3 +628,15 @@ void TWinControl::Loaded()
 {
     TControl::Loaded();
 }
+
+bool TWinControl::DialogChar(char key)
+{
+    if (!hwnd_)
+        return false;
+    // The window order is the tab order (see UpdateTabOrder).
+    for (HWND w = GetWindow(hwnd_, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (TControl* c = FromHandle(w))
+            if (IsWindowVisible(w) && IsWindowEnabled(w) && c->DialogChar(key))
+                return true;
+    return false;
+}

@@ -114,6 +114,9 @@ public:
 
     TNotifyEvent OnClick;
     virtual void Click() { Fire(OnClick, this); }
+    // Alt plus key: acts as a click on the control whose caption underlines
+    // key; true when one did.
+    virtual bool DialogChar(char key) { return false; }
 
     void SetProperty(const std::string& name, const TLayoutValue& value) override;
     void SetEvent(const std::string& name, const THandlerRef& handler) override;
@@ -202,6 +205,8 @@ public:
 
     void SetProperty(const std::string& name, const TLayoutValue& value) override;
     void Loaded() override;
+    // Asks the children that are shown and enabled, in tab order.
+    bool DialogChar(char key) override;
 
 protected:
     // The part of the client area the aligned children share.

@@ -197,6 +197,14 @@ void TRadioGroup::SetEnabled(bool v)
     Invalidate();
 }
 
+bool TRadioGroup::DialogChar(char key)
+{
+    for (HWND b : buttons_)
+        if (ClickOnMnemonic(b, key))
+            return true;
+    return false;
+}
+
 void TRadioGroup::FontChanged()
 {
     TGroupBox::FontChanged();

@@ -64,6 +64,8 @@ public:
     // (no item checked) does not.
     void SetItemIndex(int v);
     void SetEnabled(bool v) override;
+    // Alt plus an item's underlined letter checks that item.
+    bool DialogChar(char key) override;
     HWND ButtonHandle(int i) const { return buttons_.at(static_cast<size_t>(i)); }
     void SetProperty(const std::string& name, const TLayoutValue& value) override;
 

@@ -241,7 +241,12 @@ TButton* TForm::CancelButton() const { return FindButton(const_cast<TForm*>(this
 
 bool TForm::DialogKey(MSG& msg)
 {
-    if (msg.message != WM_KEYDOWN || !HandleAllocated())
+    if (!HandleAllocated())
+        return false;
+    // The character that Alt plus a letter key gives.
+    if (msg.message == WM_SYSCHAR)
+        return DialogChar(static_cast<char>(msg.wParam));
+    if (msg.message != WM_KEYDOWN)
         return false;
     if (msg.wParam == VK_TAB)
         return IsDialogMessageA(Handle(), &msg) != FALSE;

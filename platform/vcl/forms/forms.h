@@ -58,7 +58,8 @@ public:
     bool Active();
     TButton* DefaultButton() const;
     TButton* CancelButton() const;
-    // Enter, Escape and Tab for the form's controls; true when used.
+    // Enter, Escape, Tab and Alt plus an underlined letter for the form's
+    // controls; true when used.
     bool DialogKey(MSG& msg);
 
     TNotifyEvent OnCreate, OnShow, OnActivate;

@@ -4,6 +4,7 @@
 
 #include "forms.h"
 #include "layout_value.h"
+#include "mnemonic.h"
 
 namespace {
 std::string WindowText(HWND h)
@@ -21,6 +22,14 @@ TForm* GetParentForm(TControl* control)
     while (control && !dynamic_cast<TForm*>(control))
         control = control->Parent();
     return static_cast<TForm*>(control);
+}
+
+bool ClickOnMnemonic(HWND button, char key)
+{
+    if (!IsWindowVisible(button) || !IsWindowEnabled(button) || !IsAccel(key, WindowText(button)))
+        return false;
+    SendMessageA(button, BM_CLICK, 0, 0);
+    return true;
 }
 
 // ---- string lists ----------------------------------------------------------
@@ -187,6 +196,8 @@ void TButton::Click()
     TWinControl::Click();
 }
 
+bool TButton::DialogChar(char key) { return ClickOnMnemonic(Handle(), key); }
+
 void TButton::CommandNotify(WORD code)
 {
     if (code == BN_CLICKED)
@@ -233,6 +244,8 @@ void TCheckBox::SetChecked(bool v)
         SendMessageA(Handle(), BM_SETCHECK, v ? BST_CHECKED : BST_UNCHECKED, 0);
     Click();
 }
+
+bool TCheckBox::DialogChar(char key) { return ClickOnMnemonic(Handle(), key); }
 
 void TCheckBox::CommandNotify(WORD code)
 {

@@ -74,6 +74,7 @@ public:
     void SetModalResult(int v) { modalResult_ = v; }
     // Sets the form's modal result first, then runs OnClick.
     void Click() override;
+    bool DialogChar(char key) override;
     void SetProperty(const std::string& name, const TLayoutValue& value) override;
 
 protected:
@@ -92,6 +93,8 @@ public:
     bool Checked() const;
     // A change of state runs OnClick, whether by the user or by the program.
     void SetChecked(bool v);
+    // Alt plus the underlined letter toggles the box.
+    bool DialogChar(char key) override;
     void SetProperty(const std::string& name, const TLayoutValue& value) override;
 
 protected:
@@ -241,3 +244,8 @@ protected:
 // The form a control stands on, or null.
 class TForm;
 TForm* GetParentForm(TControl* control);
+
+// Alt plus key for a window of the BUTTON class: when it is shown, enabled
+// and its caption underlines key, it is clicked as the mouse would (it takes
+// the focus and tells its parent); true when it was.
+bool ClickOnMnemonic(HWND button, char key);

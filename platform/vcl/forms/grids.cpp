@@ -4,6 +4,29 @@
 
 #include "layout_value.h"
 
+namespace {
+
+TGridOptions ReadOptions(const TLayoutValue& value)
+{
+    static const TLayoutConstant names[] = {
+        {"goFixedVertLine", goFixedVertLine}, {"goFixedHorzLine", goFixedHorzLine}, {"goVertLine", goVertLine},
+        {"goHorzLine", goHorzLine}, {"goRowSelect", goRowSelect}, {"goRangeSelect", goRangeSelect},
+        {"goDrawFocusSelected", goDrawFocusSelected}, {"goColSizing", goColSizing}, {"goEditing", goEditing}};
+    if (value.kind != TLayoutValue::Set)
+        value.Fail("set expected");
+    TGridOptions options = 0;
+    for (const std::string& member : value.items) {
+        const auto* known = std::find_if(std::begin(names), std::end(names),
+                                         [&](const TLayoutConstant& c) { return SameText(member, c.name); });
+        if (known == std::end(names))
+            value.Fail("unknown grid option " + member);
+        options |= known->value;
+    }
+    return options;
+}
+
+}  // namespace
+
 TStringGrid::TStringGrid(TComponent* Owner) : TWinControl(Owner)
 {
     tabStop_ = true;
@@ -27,6 +50,8 @@ void TStringGrid::SetColCount(int v)
     colWidths_.resize(static_cast<size_t>(colCount_), defaultColWidth_);
     for (auto& r : cells_)
         r.resize(static_cast<size_t>(colCount_));
+    if (col_ >= colCount_)
+        col_ = std::max(colCount_ - 1, fixedCols_);
     Invalidate();
 }
 
@@ -77,6 +102,25 @@ void TStringGrid::SetRow(int v)
     row_ = v;
     ScrollInView();
     Invalidate();
+}
+
+void TStringGrid::SetCol(int v)
+{
+    if (v < fixedCols_ || v >= colCount_)
+        throw std::out_of_range("Grid index out of range");
+    col_ = v;
+    Invalidate();
+}
+
+int TStringGrid::ColumnAt(int x) const
+{
+    int right = 0;
+    for (int c = 0; c < colCount_; ++c) {
+        right += colWidths_[static_cast<size_t>(c)] + 1;
+        if (x < right)
+            return c;
+    }
+    return -1;
 }
 
 int TStringGrid::VisibleDataRows() const
@@ -138,17 +182,21 @@ void TStringGrid::Paint(HDC dc, const RECT& client)
             if (r.top > client.bottom)
                 break;
             bool isFixed = row < fixedRows_ || col < fixedCols_;
-            bool isSelected = !isFixed && row == row_;
+            bool isSelected = !isFixed && row == row_ && ((options_ & goRowSelect) || col == col_);
             FillRect(dc, &r, isFixed ? fixed : isSelected ? selected : Brush());
             if (isFixed) {
                 RECT e = r;
                 DrawEdge(dc, &e, BDR_RAISEDINNER, BF_RECT);
             }
-            // Grid lines right and below each cell.
-            MoveToEx(dc, r.right, r.top, nullptr);
-            LineTo(dc, r.right, r.bottom + 1);
-            MoveToEx(dc, r.left, r.bottom, nullptr);
-            LineTo(dc, r.right + 1, r.bottom);
+            // Grid lines right and below each cell, where the options ask for them.
+            if (options_ & (isFixed ? goFixedVertLine : goVertLine)) {
+                MoveToEx(dc, r.right, r.top, nullptr);
+                LineTo(dc, r.right, r.bottom + 1);
+            }
+            if (options_ & (isFixed ? goFixedHorzLine : goHorzLine)) {
+                MoveToEx(dc, r.left, r.bottom, nullptr);
+                LineTo(dc, r.right + 1, r.bottom);
+            }
             SetTextColor(dc, ColorToRGB(isSelected ? clHighlightText : font_.Color()));
             RECT t = r;
             InflateRect(&t, -2, 0);
@@ -169,11 +217,14 @@ LRESULT TStringGrid::WndProc(UINT msg, WPARAM wp, LPARAM lp)
         return DLGC_WANTARROWS;
     case WM_LBUTTONDOWN: {
         SetFocus();
-        int y = static_cast<short>(HIWORD(lp));
-        int r = y / (rowHeight_ + 1);
+        int r = static_cast<short>(HIWORD(lp)) / (rowHeight_ + 1);
         if (r >= fixedRows_) {
             r = topRow_ + r - fixedRows_;
             if (r < rowCount_) {
+                // A click on the fixed column still chooses the row.
+                int c = ColumnAt(static_cast<short>(LOWORD(lp)));
+                if (c >= fixedCols_)
+                    col_ = c;
                 SetRow(r);
                 Click();
             }
@@ -189,6 +240,12 @@ LRESULT TStringGrid::WndProc(UINT msg, WPARAM wp, LPARAM lp)
         case VK_NEXT: r = row_ + VisibleDataRows(); break;
         case VK_HOME: r = fixedRows_; break;
         case VK_END: r = rowCount_ - 1; break;
+        case VK_LEFT:
+        case VK_RIGHT:
+            // Across the cells of the row; a selected row has no current cell to move.
+            if (!(options_ & goRowSelect) && colCount_ > fixedCols_)
+                SetCol(std::clamp(col_ + (wp == VK_LEFT ? -1 : 1), fixedCols_, colCount_ - 1));
+            return 0;
         default: return TWinControl::WndProc(msg, wp, lp);
         }
         SetRow(std::clamp(r, fixedRows_, rowCount_ - 1));
@@ -233,9 +290,7 @@ void TStringGrid::SetProperty(const std::string& name, const TLayoutValue& value
     else if (SameText(name, "GridLineWidth")) {
         if (value.AsInteger() != 1) value.Fail("grid lines are one pixel wide");
     } else if (SameText(name, "Options")) {
-        options_ = (value.HasMember("goRowSelect") ? goRowSelect : 0);
-        if (value.HasMember("goEditing"))
-            value.Fail("the grid does not edit in place");
+        SetOptions(ReadOptions(value));
     } else if (SameText(name, "ScrollBars")) {
         // Only the vertical bar is offered; a grid without it shows no bar at all.
         scrollBars_ = static_cast<TScrollStyle>(value.AsInteger());

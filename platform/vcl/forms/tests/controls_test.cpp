@@ -140,10 +140,11 @@ TEST(RichEdit, ColourAndBoldAtTheInsertionPointAndForTheWholeText)
     EXPECT_GT(SendMessageA(h, EM_GETLINECOUNT, 0, 0), 2);
 }
 
-TEST(StringGrid, TheCurrentRowShowsSelectedAcrossItsCellsAndNothingIsEdited)
+// The locator grid of the setup program, smaller: RVC number and name.
+TStringGrid* LocatorGrid(Host& host, TGridOptions options)
 {
-    Host host;
     auto* grid = host.Add<TStringGrid>(10, 10, 265, 120);
+    grid->SetOptions(options);
     grid->SetColCount(3);
     grid->SetRowCount(4);
     grid->SetDefaultRowHeight(20);
@@ -157,33 +158,137 @@ TEST(StringGrid, TheCurrentRowShowsSelectedAcrossItsCellsAndNothingIsEdited)
         grid->SetCells(0, r, std::to_string(r * 10));
         grid->SetCells(1, r, "Outlet");
     }
-    grid->SetRow(2);
-    HWND h = grid->Handle();
-    auto mid = [&](int col, int row) {
-        RECT r = grid->CellRect(col, row);
-        return ClientPixel(h, r.left + 2, r.top + 2);  // a corner free of text
-    };
-    COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
-    EXPECT_TRUE(Near(mid(1, 2), highlight, 8));
-    EXPECT_TRUE(Near(mid(2, 2), highlight, 8));
-    EXPECT_FALSE(Near(mid(1, 1), highlight, 8));
-    EXPECT_TRUE(Near(mid(0, 2), RGB(0, 128, 128), 8));  // the fixed column keeps its colour
-    EXPECT_TRUE(Near(mid(1, 0), RGB(0, 128, 128), 8));
-    EXPECT_EQ(55, grid->CellRect(1, 1).left - 1);
-    printf("screenshot: %s\n", SaveScreenshot(host.form.Handle(), "forms_grid").c_str());
+    return grid;
+}
 
-    // A click selects its row, the arrow keys move it, typing edits nothing.
-    RECT r3 = grid->CellRect(1, 3);
-    SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r3.left + 5, r3.top + 5));
+constexpr TGridOptions kAllLines = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine;
+
+// A corner of the cell that its text leaves free, read back from the screen.
+COLORREF CellCorner(TStringGrid* grid, int col, int row)
+{
+    RECT r = grid->CellRect(col, row);
+    return ClientPixel(grid->Handle(), r.left + 2, r.top + 2);
+}
+
+// Which cells of a row show the highlight colour, one character a column:
+// "-" fixed colour, "#" highlight, "." anything else.
+std::string Highlight(TStringGrid* grid, int row)
+{
+    std::string marks;
+    for (int col = 0; col < grid->ColCount(); ++col) {
+        COLORREF c = CellCorner(grid, col, row);
+        marks += Near(c, GetSysColor(COLOR_HIGHLIGHT), 8) ? '#' : Near(c, RGB(0, 128, 128), 8) ? '-' : '.';
+    }
+    return marks;
+}
+
+// A real left click at a point of the grid's client area.
+void ClickAt(TStringGrid* grid, int x, int y)
+{
+    POINT p = {x, y};
+    ClientToScreen(grid->Handle(), &p);
+    INPUT in[3] = {};
+    for (INPUT& i : in) {
+        i.type = INPUT_MOUSE;
+        i.mi.dx = p.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+        i.mi.dy = p.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+        i.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    }
+    in[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    in[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    SendInput(3, in, sizeof(INPUT));
+    Application->ProcessMessages();
+}
+
+void Key(TStringGrid* grid, WPARAM key)
+{
+    PostMessageA(grid->Handle(), WM_KEYDOWN, key, 0);
+    Application->ProcessMessages();
+}
+
+TEST(StringGrid, WithRowSelectTheWholeCurrentRowShowsSelectedAndNothingIsEdited)
+{
+    Host host;
+    TStringGrid* grid = LocatorGrid(host, kAllLines | goRowSelect);
+    grid->SetRow(2);
+    EXPECT_EQ("-##", Highlight(grid, 2));
+    EXPECT_EQ("-..", Highlight(grid, 1));
+    EXPECT_EQ("---", Highlight(grid, 0));
+    EXPECT_EQ(55, grid->CellRect(1, 1).left - 1);
+    printf("screenshot: %s\n", SaveScreenshot(host.form.Handle(), "forms_grid_row_select").c_str());
+
+    // A click on a data row makes it the current row, the arrow keys move
+    // it, typing edits nothing.
+    RECT r3 = grid->CellRect(2, 3);
+    ClickAt(grid, r3.left + 5, r3.top + 5);
     EXPECT_EQ(3, grid->Row());
-    EXPECT_TRUE(Near(mid(2, 3), highlight, 8));
-    SendMessageA(h, WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(grid->Handle(), GetFocus());
+    EXPECT_EQ("-##", Highlight(grid, 3));
+    EXPECT_EQ("-..", Highlight(grid, 2));
+    Key(grid, VK_UP);
     EXPECT_EQ(2, grid->Row());
-    SendMessageA(h, WM_CHAR, 'x', 0);
+    EXPECT_EQ("-##", Highlight(grid, 2));
+    Key(grid, VK_RIGHT);
+    EXPECT_EQ("-##", Highlight(grid, 2));
+    PostMessageA(grid->Handle(), WM_CHAR, 'x', 0);
+    Application->ProcessMessages();
     EXPECT_EQ("20", grid->Cells(0, 2));
+    // A click on the heading row changes nothing.
+    RECT heading = grid->CellRect(1, 0);
+    ClickAt(grid, heading.left + 5, heading.top + 5);
+    EXPECT_EQ(2, grid->Row());
     // Fewer rows: the current row stays inside the grid.
     grid->SetRowCount(2);
     EXPECT_EQ(1, grid->Row());
+}
+
+TEST(StringGrid, WithoutRowSelectOnlyTheCurrentCellShowsSelected)
+{
+    Host host;
+    TStringGrid* grid = LocatorGrid(host, kAllLines);
+    grid->SetRow(2);
+    EXPECT_EQ(1, grid->Col());
+    EXPECT_EQ("-#.", Highlight(grid, 2));
+    EXPECT_EQ("-..", Highlight(grid, 1));
+    printf("screenshot: %s\n", SaveScreenshot(host.form.Handle(), "forms_grid_cell_select").c_str());
+
+    RECT r3 = grid->CellRect(2, 3);
+    ClickAt(grid, r3.left + 5, r3.top + 5);
+    EXPECT_EQ(3, grid->Row());
+    EXPECT_EQ(2, grid->Col());
+    EXPECT_EQ("-.#", Highlight(grid, 3));
+    EXPECT_EQ("-..", Highlight(grid, 2));
+    Key(grid, VK_LEFT);
+    EXPECT_EQ("-#.", Highlight(grid, 3));
+    Key(grid, VK_LEFT);  // the fixed column is no current cell
+    EXPECT_EQ(1, grid->Col());
+    Key(grid, VK_UP);
+    EXPECT_EQ("-#.", Highlight(grid, 2));
+    EXPECT_EQ("-..", Highlight(grid, 3));
+    // A click on the fixed column chooses the row and keeps the column.
+    RECT fixed = grid->CellRect(0, 1);
+    ClickAt(grid, fixed.left + 5, fixed.top + 5);
+    EXPECT_EQ(1, grid->Row());
+    EXPECT_EQ(1, grid->Col());
+}
+
+TEST(StringGrid, LinesBetweenTheCellsOnlyWhereTheOptionsAskForThem)
+{
+    Host host;
+    TStringGrid* grid = LocatorGrid(host, kAllLines);
+    RECT cell = grid->CellRect(1, 1), fixedCell = grid->CellRect(0, 1);
+    auto vertical = [&](const RECT& r) { return ClientPixel(grid->Handle(), r.right, r.top + 5); };
+    auto horizontal = [&](const RECT& r) { return ClientPixel(grid->Handle(), r.left + 5, r.bottom); };
+    EXPECT_TRUE(Near(vertical(cell), RGB(128, 128, 128), 8));
+    EXPECT_TRUE(Near(horizontal(cell), RGB(128, 128, 128), 8));
+    grid->SetOptions(goFixedVertLine | goFixedHorzLine);
+    EXPECT_FALSE(Near(vertical(cell), RGB(128, 128, 128), 8));
+    EXPECT_FALSE(Near(horizontal(cell), RGB(128, 128, 128), 8));
+    EXPECT_TRUE(Near(vertical(fixedCell), RGB(128, 128, 128), 8));
+    grid->SetOptions(goVertLine | goHorzLine);
+    EXPECT_TRUE(Near(vertical(cell), RGB(128, 128, 128), 8));
+    EXPECT_FALSE(Near(vertical(fixedCell), RGB(128, 128, 128), 8));
+    EXPECT_FALSE(Near(horizontal(fixedCell), RGB(128, 128, 128), 8));
 }
 
 TEST(StringGrid, ACellOutsideTheGridReadsEmptyAndTakesNoText)

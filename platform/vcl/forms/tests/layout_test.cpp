@@ -208,35 +208,59 @@ public:
     void Known(TObject*) {}
 };
 
+// What reading the layout reports, or "no error".
+std::string LayoutMessage(const std::string& layout)
+{
+    try {
+        TBareForm f(layout);
+    } catch (const ELayoutError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
 TEST_F(LayoutTest, MistakesInALayoutAreReportedWithTheirLine)
 {
-    auto message = [](const std::string& layout) {
-        try {
-            TBareForm f(layout);
-        } catch (const ELayoutError& e) {
-            return std::string(e.what());
-        }
-        return std::string("no error");
-    };
     EXPECT_EQ("layout line 3: handler Unknown is not bound by the form",
-              message("object F: TBareForm\n  object B: TButton\n    OnClick = Unknown\n  end\nend"));
+              LayoutMessage("object F: TBareForm\n  object B: TButton\n    OnClick = Unknown\n  end\nend"));
     EXPECT_EQ("layout line 2: unknown property Colour",
-              message("object F: TBareForm\n  Colour = clRed\nend"));
-    EXPECT_EQ("layout line 2: class TNoSuch not found", message("object F: TBareForm\n  object X: TNoSuch\n  end\nend"));
-    EXPECT_EQ("layout line 2: integer expected", message("object F: TBareForm\n  Left = clNoColour\nend"));
-    EXPECT_EQ("layout line 3: unterminated text", message("object F: TBareForm\n\n  Caption = 'open\nend"));
-    EXPECT_EQ("no error", message("object F: TBareForm\n  Caption = 'a'#13#10'b' + 'c'\nend"));
+              LayoutMessage("object F: TBareForm\n  Colour = clRed\nend"));
+    EXPECT_EQ("layout line 2: class TNoSuch not found",
+              LayoutMessage("object F: TBareForm\n  object X: TNoSuch\n  end\nend"));
+    EXPECT_EQ("layout line 2: integer expected", LayoutMessage("object F: TBareForm\n  Left = clNoColour\nend"));
+    EXPECT_EQ("layout line 3: unterminated text", LayoutMessage("object F: TBareForm\n\n  Caption = 'open\nend"));
+    EXPECT_EQ("no error", LayoutMessage("object F: TBareForm\n  Caption = 'a'#13#10'b' + 'c'\nend"));
 }
 
 TEST_F(LayoutTest, ANumberTooLargeIsALayoutErrorWithItsLine)
 {
-    std::string message = "no error";
-    try {
-        TBareForm f("object F: TBareForm\n\n  Tag = 99999999999999999999\nend");
-    } catch (const ELayoutError& e) {
-        message = e.what();
-    }
-    EXPECT_EQ("layout line 3: number out of range", message);
+    EXPECT_EQ("layout line 3: number out of range",
+              LayoutMessage("object F: TBareForm\n\n  Tag = 99999999999999999999\nend"));
+}
+
+TEST_F(LayoutTest, GridOptionsAreReadAndOnlyTheGridsOwnNamesTaken)
+{
+    TBareForm form(
+        "object F: TBareForm\n"
+        "  object Locator: TStringGrid\n"
+        "    Options = [goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRowSelect]\n"
+        "  end\n"
+        "  object Taxes: TStringGrid\n"
+        "    Options = [goFixedHorzLine, goEditing, goRangeSelect, goDrawFocusSelected, goColSizing]\n"
+        "  end\n"
+        "  object Plain: TStringGrid\n"
+        "  end\n"
+        "end");
+    auto options = [&](const char* name) { return static_cast<TStringGrid*>(form.FindComponent(name))->Options(); };
+    EXPECT_EQ(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRowSelect, options("Locator"));
+    EXPECT_EQ(goFixedHorzLine | goEditing | goRangeSelect | goDrawFocusSelected | goColSizing, options("Taxes"));
+    EXPECT_EQ(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine, options("Plain"));
+
+    EXPECT_EQ("layout line 3: unknown grid option goTabs",
+              LayoutMessage("object F: TBareForm\n  object G: TStringGrid\n    Options = [goRowSelect, goTabs]\n"
+                            "  end\nend"));
+    EXPECT_EQ("layout line 3: set expected",
+              LayoutMessage("object F: TBareForm\n  object G: TStringGrid\n    Options = goRowSelect\n  end\nend"));
 }
 
 }  // namespace

@@ -10,8 +10,10 @@
 // dropped. The first piece is the program as the line names it.
 std::vector<AnsiString> SplitCommandLine(const AnsiString& commandLine);
 
+// How many arguments follow the program on the command line.
 int ParamCount();
-// "" for an index out of range.
+// 0: the program's file (its module's path); 1 to ParamCount(): the
+// arguments; "" for an index out of range.
 AnsiString ParamStr(int index);
 // For tests: the arguments come from this line instead; "" goes back to the
 // program's own command line.

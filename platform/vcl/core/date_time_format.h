@@ -4,6 +4,7 @@
 
 #include "ansi_string.h"
 
+// A date and time by its parts, as SYSTEMTIME holds them (month 1-12, hour 0-23).
 struct TDateTimeParts {
     int year, month, day, hour, minute, second;
 };

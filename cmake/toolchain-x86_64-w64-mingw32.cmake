@@ -1,5 +1,3 @@
 # Cross build for x64 Windows with mingw-w64 (posix thread model).
 set(RILO_MINGW_ARCH x86_64)
 include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw.cmake)
-# Only this architecture runs here (Wine 64); tests go through scripts/wine-run.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)

@@ -4,12 +4,8 @@ add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 NOMINMAX WIN32_LEAN_AN
 
 include(${CMAKE_CURRENT_LIST_DIR}/googletest.cmake)
 
-# Tests run only where Wine can run them (the x64 build).
-if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
-  set(RILO_RUN_TESTS ON)
-else()
-  set(RILO_RUN_TESTS OFF)
-endif()
+# Both builds run their tests under Wine (x86 under the 32-bit loader).
+set(RILO_RUN_TESTS ON)
 
 # rilo_add_test(name sources... [LIBS libs...] [SCREEN WxHxD] [TIMEOUT s])
 function(rilo_add_test name)

@@ -42,6 +42,12 @@ __attribute__((noinline)) void PlainLoop(std::vector<int>& a, std::vector<int>& 
         v = static_cast<int>(std::lround(static_cast<float>(v) * factor));
 }
 
+#if defined(__i386__)
+constexpr const char* kArch = "x86";
+#else
+constexpr const char* kArch = "x64";
+#endif
+
 } // namespace
 
 int main()
@@ -77,8 +83,8 @@ int main()
             int v = 1, status = 0;
             prorateEx(3, 1, a.data(), n, b.data(), n, &v, &v, &v, &status);
         });
-        std::printf("%s: ProrateEx 2 x 10^6: %.2f ms, plain loop %.2f ms, ratio %.2f (goal <= 1.5)\n", flavour.name,
-                    (prorate - copies) * 1e3, (plain - copies) * 1e3, (prorate - copies) / (plain - copies));
+        std::printf("%s %s: ProrateEx 2 x 10^6: %.2f ms, plain loop %.2f ms, ratio %.2f (goal <= 1.5)\n", kArch,
+                    flavour.name, (prorate - copies) * 1e3, (plain - copies) * 1e3, (prorate - copies) / (plain - copies));
 
         const int calls = 1000000;
         char out[64];
@@ -86,7 +92,7 @@ int main()
             for (int i = 0; i < calls; ++i)
                 doProrate("1234.56", "17", "99.99", out);
         });
-        std::printf("%s: do_prorate %.0f calls/s (goal >= 1000000)\n", flavour.name, calls / elapsed);
+        std::printf("%s %s: do_prorate %.0f calls/s (goal >= 1000000)\n", kArch, flavour.name, calls / elapsed);
     }
     return 0;
 }

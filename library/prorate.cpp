@@ -1,9 +1,17 @@
 #include "prorate.h"
 
+#include <cfloat>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+
+// Every single-precision operation must round once, as written. The x87 unit
+// keeps more (x86 builds without -msse2 -mfpmath=sse, for instance when
+// CMAKE_CXX_FLAGS replaces the toolchain's flags) and prorates differently.
+#if FLT_EVAL_METHOD != 0
+#error "single precision must round as written: build x86 with -msse2 -mfpmath=sse"
+#endif
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "amount_text.h"
 #include "fault_guard.h"
 #include "prorate.h"
+#include "x87_precision.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -22,6 +23,7 @@ void CopyOut(const char* text, int length, char* out)
 
 extern "C" int do_prorate(const char* total, const char* part, const char* amount, char* result)
 {
+    const X87DoublePrecision precision;
     char text[kAmountTextCapacity];
     int length = 0;
     auto work = [&] {
@@ -40,6 +42,7 @@ extern "C" int do_prorate(const char* total, const char* part, const char* amoun
 extern "C" void ProrateEx(int total, int part, int* array1, int count1, int* array2, int count2, int* value1,
                           int* value2, int* value3, int* status)
 {
+    const X87DoublePrecision precision;
     int outcome = 0;
     if (total != 0) {
         auto work = [&] {

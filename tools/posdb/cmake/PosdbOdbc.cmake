@@ -60,11 +60,21 @@ function(posdb_database)
         message(FATAL_ERROR "posdb_database: OUTPUT and SCRIPTS are required")
     endif()
     get_filename_component(dir "${ARG_OUTPUT}" DIRECTORY)
+    # A database file is the same on every architecture: a build for another
+    # CPU (the 32-bit driver) may create it with the host's posdb-mkdb, since
+    # the host may not run its own.
+    if(POSDB_HOST_MKDB)
+        set(mkdb "${POSDB_HOST_MKDB}")
+        set(mkdb_depends "${POSDB_HOST_MKDB}")
+    else()
+        set(mkdb posdb-mkdb)
+        set(mkdb_depends posdb-mkdb)
+    endif()
     add_custom_command(
         OUTPUT "${ARG_OUTPUT}"
         COMMAND ${CMAKE_COMMAND} -E make_directory "${dir}"
-        COMMAND posdb-mkdb "${ARG_OUTPUT}" ${ARG_SCRIPTS}
-        DEPENDS posdb-mkdb ${ARG_SCRIPTS}
+        COMMAND ${mkdb} "${ARG_OUTPUT}" ${ARG_SCRIPTS}
+        DEPENDS ${mkdb_depends} ${ARG_SCRIPTS}
         COMMENT "Creating POS database ${ARG_OUTPUT}"
         VERBATIM)
 endfunction()

@@ -68,6 +68,21 @@ bool TRegistry::ValueExists(const AnsiString& name) const
     return QueryValue(name, type, size);
 }
 
+TRegDataType TRegistry::GetDataType(const AnsiString& name) const
+{
+    DWORD type = 0;
+    DWORD size = 0;
+    if (!QueryValue(name, type, size))
+        return rdUnknown;
+    switch (type) {
+    case REG_SZ: return rdString;
+    case REG_EXPAND_SZ: return rdExpandString;
+    case REG_DWORD: return rdInteger;
+    case REG_BINARY: return rdBinary;
+    default: return rdUnknown;
+    }
+}
+
 AnsiString TRegistry::ReadString(const AnsiString& name) const
 {
     DWORD type = 0;

@@ -5,6 +5,8 @@
 
 #include "ansi_string.h"
 
+enum TRegDataType { rdUnknown, rdString, rdExpandString, rdInteger, rdBinary };
+
 class TRegistry {
 public:
     TRegistry() = default;
@@ -24,6 +26,8 @@ public:
     void CloseKey();
 
     bool ValueExists(const AnsiString& name) const;
+    // The kind of a value; rdUnknown when it is missing or of another type.
+    TRegDataType GetDataType(const AnsiString& name) const;
     // A missing value reads as empty; a value that is neither text nor
     // expandable text raises "Invalid data type for '<name>'".
     AnsiString ReadString(const AnsiString& name) const;

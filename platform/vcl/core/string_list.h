@@ -27,7 +27,7 @@ public:
     // Every line followed by CR LF. Setting splits at CR LF, CR or LF; a
     // break at the very end adds no empty line.
     AnsiString Text() const;
-    void SetText(const AnsiString& text);
+    virtual void SetText(const AnsiString& text);
 
     // The items as comma text (see comma_text.h); setting replaces them.
     AnsiString CommaText() const;

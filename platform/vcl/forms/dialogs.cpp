@@ -34,6 +34,7 @@ int MessageDlg(const std::string& message, TMsgDlgType type, TMsgDlgButtons butt
     static const char* captions[] = {"Error", "Information", "Confirm"};
     static const LPCSTR icons[] = {IDI_HAND, IDI_ASTERISK, IDI_QUESTION};
     std::unique_ptr<TForm> box(new TForm(nullptr));
+    box->MarkAsMessageBox();
     box->SetOwnerWindow(Application ? Application->DialogOwner() : GetActiveWindow());
     box->SetBorderStyle(bsDialog);
     box->SetPosition(poScreenCenter);

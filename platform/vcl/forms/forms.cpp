@@ -26,6 +26,8 @@ TForm::~TForm()
 {
     if (Application && Application->mainForm_ == this)
         Application->mainForm_ = nullptr;
+    if (Screen->activeForm_ == this)
+        Screen->activeForm_ = nullptr;
     if (HandleAllocated())
         ShowWindow(Handle(), SW_HIDE);
 }
@@ -108,6 +110,9 @@ void TForm::SetVisible(bool v)
         SetBounds((GetSystemMetrics(SM_CXSCREEN) - Width()) / 2, (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2,
                   Width(), Height());
     visible_ = v;
+    // A hidden form is no longer the active one: showing it again activates it.
+    if (!v && Screen->activeForm_ == this)
+        Screen->activeForm_ = nullptr;
     ShowWindow(h, v ? SW_SHOW : SW_HIDE);
     if (v)
         SetForegroundWindow(h);
@@ -299,9 +304,20 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp)
                 lastFocus_ = GetNextDlgTabItem(Handle(), nullptr, FALSE);
             if (lastFocus_)
                 ::SetFocus(lastFocus_);
-            Fire(OnActivate, this);
+            // The activation event belongs to the form becoming the
+            // application's active form, not to the window manager's
+            // activation: the end of a message box owned by the form gives
+            // the window back without activating the form again.
+            if (!messageBox_ && Screen->activeForm_ != this) {
+                Screen->activeForm_ = this;
+                Fire(OnActivate, this);
+            }
             return 0;
         }
+        break;
+    case WM_ACTIVATEAPP:
+        if (!wp)
+            Screen->activeForm_ = nullptr;  // another program: the next activation counts
         break;
     case WM_SETCURSOR:
         if (Screen->Cursor() != crDefault) {

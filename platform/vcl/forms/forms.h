@@ -40,6 +40,9 @@ public:
     // Without one, a form of the application other than the main form stays
     // in front of the main form.
     void SetOwnerWindow(HWND owner) { ownerWindow_ = owner; }
+    // A message box is built as a form but is none of the application's
+    // forms: its activation leaves Screen->ActiveForm as it is.
+    void MarkAsMessageBox() { messageBox_ = true; }
 
     void SetVisible(bool v) override;
     TModalResult ShowModal();
@@ -116,6 +119,7 @@ private:
     TModalResult modalResult_ = mrNone;
     bool modal_ = false;
     bool placed_ = false;
+    bool messageBox_ = false;
     HWND lastFocus_ = nullptr;
     HWND ownerWindow_ = nullptr;
     std::map<std::string, THandlerRef> handlers_;
@@ -126,12 +130,18 @@ enum TCursor { crDefault = 0, crHourGlass = -11 };
 
 class TScreen {
 public:
+    // The form of the application that was activated last; null while
+    // another program is active. A message box is not a form, so it leaves
+    // this as it is.
+    TForm* ActiveForm() const { return activeForm_; }
     TCursor Cursor() const { return cursor_; }
     // The hour-glass shows over every window of the program until crDefault.
     void SetCursor(TCursor v);
     HCURSOR CursorHandle() const;
 
 private:
+    friend class TForm;
+    TForm* activeForm_ = nullptr;
     TCursor cursor_ = crDefault;
 };
 

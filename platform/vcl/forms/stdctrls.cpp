@@ -388,6 +388,7 @@ void TEditLines::Delete(int i)
 }
 
 void TEditLines::Clear() { owner_->SetCaption(""); }
+void TEditLines::SetText(const AnsiString& text) { owner_->SetCaption(text); }
 
 // ---- TMemo -----------------------------------------------------------------
 

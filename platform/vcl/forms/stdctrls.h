@@ -145,6 +145,8 @@ public:
     int Add(const std::string& s) override;
     void Delete(int i) override;
     void Clear() override;
+    // The edit's whole text becomes this text, as it stands.
+    void SetText(const AnsiString& text) override;
     std::function<void()> BeforeAppend;  // the rich edit's insertion-point format
 
 private:

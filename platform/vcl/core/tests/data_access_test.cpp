@@ -217,7 +217,8 @@ TEST_F(DataAccessTest, PickerStatements)
     TQuery& tenders = NewQuery();
     SetStatement(tenders, kTenderLines);
     EXPECT_EQ(ItemsOf(tenders),
-              (std::vector<AnsiString>{"101, Cash", "102, Visa", "103, MasterCard", "104, Room Charge"}));
+              (std::vector<AnsiString>{"2, City Ledger", "9, Hotel Voucher", "10, Gift Voucher", "101, Cash",
+                                       "102, Visa", "103, MasterCard", "104, Room Charge"}));
 
     TQuery& centres = NewQuery();
     SetStatement(centres, kRevenueCentreLines);

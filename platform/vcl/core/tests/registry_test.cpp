@@ -145,6 +145,26 @@ TEST_F(RegistryTest, WrongKindOfValueRaises)
     EXPECT_EQ(MessageOf([&] { reg.ReadInteger("Missing"); }), "Failed to get data for 'Missing'");
 }
 
+TEST_F(RegistryTest, DataTypesAsStored)
+{
+    const DWORD number = 7;
+    const BYTE binary[] = {1, 2, 3};
+    const unsigned long long wide = 7;
+    Store("Number", REG_DWORD, &number, sizeof number);
+    Store("Text", REG_SZ, "7", 2);
+    Store("Expandable", REG_EXPAND_SZ, "%TEMP%", 7);
+    Store("Binary", REG_BINARY, binary, sizeof binary);
+    Store("Wide", REG_QWORD, &wide, sizeof wide);
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKeyReadOnly(m_key));
+    EXPECT_EQ(rdInteger, reg.GetDataType("Number"));
+    EXPECT_EQ(rdString, reg.GetDataType("Text"));
+    EXPECT_EQ(rdExpandString, reg.GetDataType("Expandable"));
+    EXPECT_EQ(rdBinary, reg.GetDataType("Binary"));
+    EXPECT_EQ(rdUnknown, reg.GetDataType("Wide"));
+    EXPECT_EQ(rdUnknown, reg.GetDataType("Missing"));
+}
+
 TEST_F(RegistryTest, WriteThroughReadOnlyKeyRaises)
 {
     TRegistry reg;

@@ -506,6 +506,9 @@ TEST(ControlStrings, ListItemsAndMemoLinesShareTheStringListOperations)
     ASSERT_EQ(3, lines.Count());
     EXPECT_EQ("second", lines[1]);
     EXPECT_EQ("first,second,third", lines.CommaText());
+    // Setting the whole text puts it into the edit as it stands.
+    lines.SetText("one paragraph");
+    EXPECT_EQ("one paragraph", WindowText(memo->Handle()));
 }
 
 TEST(DefaultExceptionHandler, AnExceptionLeavingAHandlerIsShownInTheErrorBox)

@@ -1,6 +1,9 @@
 // Modal forms: how they end (default button, Escape, frame), created once
-// and hidden between uses, OnActivate at every showing.
+// and hidden between uses, OnActivate when a form becomes the application's
+// active form (not when a message box it owns gives the window back).
 #include <gtest/gtest.h>
+
+#include <thread>
 
 #include "gui_helpers.h"
 #include "vcl.h"
@@ -108,6 +111,80 @@ TEST(ModalForm, ACloseHandlerThatRefusesKeepsTheFormUp)
     form.step = [](TDialogForm* f) { PostMessageA(f->Handle(), WM_CLOSE, 0, 0); };
     EXPECT_EQ(mrCancel, form.ShowModal());
     EXPECT_EQ(2, refusals);
+}
+
+TEST(Activation, AMessageBoxOwnedByTheFormDoesNotActivateItAgain)
+{
+    TDialogForm form(nullptr);
+    // Presses OK on the box.
+    ActivationHook answer([&form](HWND w) {
+        if (w != form.Handle())
+            if (HWND ok = FindChild(w, "Button", "OK"))
+                PostMessageA(ok, BM_CLICK, 0, 0);
+    });
+    form.step = [](TDialogForm* f) {
+        if (f->activations == 1)
+            MessageDlg("You must fill in all fields", mtInformation, mbOK);
+        f->SetModalResult(mrOk);
+    };
+    EXPECT_EQ(mrOk, form.ShowModal());
+    EXPECT_EQ(1, form.activations);
+    // Shown again, the form is activated again.
+    form.step = [](TDialogForm* f) { f->SetModalResult(mrCancel); };
+    EXPECT_EQ(mrCancel, form.ShowModal());
+    EXPECT_EQ(2, form.activations);
+}
+
+TEST(Activation, TheOwnerIsActivatedAgainAfterAModalFormOfTheApplication)
+{
+    TDialogForm owner(nullptr);
+    owner.Show();
+    Pump();
+    ASSERT_EQ(1, owner.activations);
+    EXPECT_EQ(&owner, Screen->ActiveForm());
+    TDialogForm picker(nullptr);
+    picker.step = [](TDialogForm* f) { f->SetModalResult(mrOk); };
+    picker.ShowModal();
+    Pump();
+    EXPECT_EQ(1, picker.activations);
+    EXPECT_EQ(2, owner.activations);
+    EXPECT_EQ(&owner, Screen->ActiveForm());
+}
+
+// Another program's window takes the activation: a window of another thread.
+TEST(Activation, TheFormIsActivatedAgainAfterAnotherProgram)
+{
+    TDialogForm form(nullptr);
+    form.Show();
+    Pump();
+    ASSERT_EQ(1, form.activations);
+    HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HWND other = nullptr;
+    std::thread program([&] {
+        HWND w = CreateWindowExA(0, "STATIC", "other program", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                                 nullptr, nullptr, nullptr);
+        SetForegroundWindow(w);
+        other = w;
+        while (MsgWaitForMultipleObjects(1, &done, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&msg);
+        }
+        DestroyWindow(w);
+    });
+    for (int i = 0; i < 200 && !(other && GetForegroundWindow() == other); ++i) {
+        Pump();
+        Sleep(10);
+    }
+    Pump();
+    EXPECT_EQ(nullptr, Screen->ActiveForm());
+    SetEvent(done);
+    program.join();
+    CloseHandle(done);
+    SetForegroundWindow(form.Handle());
+    Pump();
+    EXPECT_EQ(2, form.activations);
+    EXPECT_EQ(&form, Screen->ActiveForm());
 }
 
 }  // namespace

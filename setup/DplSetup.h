@@ -17,6 +17,16 @@ public:
     TBitBtn* BitBtn2 = nullptr;
     TBitBtn* btnCancel = nullptr;
     TBitBtn* btnChange = nullptr;
+
+    // Every showing: the confirm state for a remembered definition that the
+    // list holds, else the select state.
+    void FormActivate(TObject* Sender);
+    void btnChangeClick(TObject* Sender);
+    // Stores the selected definition, also in the registry.
+    void OKBtnClick(TObject* Sender);
+
+private:
+    void FillList();
 };
 
 extern TDplSetupForm* DplSetupForm;

@@ -3,7 +3,6 @@
 #include <shellapi.h>
 
 #include "date_time.h"
-#include "hint.h"
 #include "pos_version.h"
 #include "uVersionInfo.h"
 
@@ -50,6 +49,16 @@ TMainForm::TMainForm(TComponent* Owner) : TForm(Owner)
     Bind("RG_SrvChrClick", &TMainForm::RG_SrvChrClick);
     Bind("EdTaxDescChange", &TMainForm::EdTaxDescChange);
     Bind("HlpSrvBtnClick", &TMainForm::HlpSrvBtnClick);
+    Bind("HlpTaxBtnClick", &TMainForm::HlpTaxBtnClick);
+    Bind("TMedHlpBtnClick", &TMainForm::TMedHlpBtnClick);
+    Bind("btnVoucherHintClick", &TMainForm::btnVoucherHintClick);
+    Bind("LocHlpBtnClick", &TMainForm::LocHlpBtnClick);
+    Bind("TMedAddBtnClick", &TMainForm::TMedAddBtnClick);
+    Bind("TMedDelBtnClick", &TMainForm::TMedDelBtnClick);
+    Bind("btnVoucherAddClick", &TMainForm::btnVoucherAddClick);
+    Bind("btnVoucherDeleteClick", &TMainForm::btnVoucherDeleteClick);
+    Bind("LocAddBtnClick", &TMainForm::LocAddBtnClick);
+    Bind("LocDelBtnClick", &TMainForm::LocDelBtnClick);
 
     Field("StatusBar1", StatusBar1);
     Field("PnlMain", PnlMain);
@@ -85,8 +94,16 @@ TMainForm::TMainForm(TComponent* Owner) : TForm(Owner)
     Field("SetupMemo", SetupMemo);
     Field("BtnHeronSetup", BtnHeronSetup);
     Field("PnlSetup", PnlSetup);
+    Field("gbTmed", gbTmed);
     Field("TmedListBox", TmedListBox);
+    Field("btnTmedAdd", btnTmedAdd);
+    Field("btnTmedDelete", btnTmedDelete);
+    Field("btnTmedHint", btnTmedHint);
+    Field("gbVoucher", gbVoucher);
     Field("VoucherListBox", VoucherListBox);
+    Field("btnVoucherAdd", btnVoucherAdd);
+    Field("btnVoucherDelete", btnVoucherDelete);
+    Field("btnVoucherHint", btnVoucherHint);
     Field("PnlTaxDPL", PnlTaxDPL);
     Field("GBTax", GBTax);
     Field("LbTaxType", LbTaxType);
@@ -94,6 +111,9 @@ TMainForm::TMainForm(TComponent* Owner) : TForm(Owner)
     Field("HlpTaxBtn", HlpTaxBtn);
     Field("RVCGBox", RVCGBox);
     Field("LocStringGrid", LocStringGrid);
+    Field("LocAddBtn", LocAddBtn);
+    Field("LocDelBtn", LocDelBtn);
+    Field("LocHlpBtn", LocHlpBtn);
     Field("corvane_DB", corvane_DB);
     Field("VersionQry", VersionQry);
     Field("TaxQry", TaxQry);
@@ -199,13 +219,3 @@ void TMainForm::cbFULL_DSVCClick(TObject*) { SetupChanged = true; }
 void TMainForm::cbReverseGstClick(TObject*) { SetupChanged = true; }
 void TMainForm::RG_SrvChrClick(TObject*) { SetupChanged = true; }
 void TMainForm::EdTaxDescChange(TObject*) { SetupChanged = true; }
-
-void TMainForm::HlpSrvBtnClick(TObject*)
-{
-    HintBox->SetCaption("Serving Period / Cashier / Order Type Setup");
-    HintBox->reMemo->Lines().SetText(
-        "Select if the interface should send the active Serving Period Number, the Cashier Number that is "
-        "linked to the Transaction Employee or the active Order Type. Please note that any changes in the "
-        "setting might require addtional configuration on the FrontOffice Linkbox");
-    HintBox->ShowModal();
-}

@@ -56,8 +56,16 @@ public:
     TBitBtn* BtnHeronSetup = nullptr;
     // Tender/Media's.
     TPanel* PnlSetup = nullptr;
+    TGroupBox* gbTmed = nullptr;
     TListBox* TmedListBox = nullptr;
+    TBitBtn* btnTmedAdd = nullptr;
+    TBitBtn* btnTmedDelete = nullptr;
+    TBitBtn* btnTmedHint = nullptr;
+    TGroupBox* gbVoucher = nullptr;
     TListBox* VoucherListBox = nullptr;
+    TBitBtn* btnVoucherAdd = nullptr;
+    TBitBtn* btnVoucherDelete = nullptr;
+    TBitBtn* btnVoucherHint = nullptr;
     TPanel* PnlTaxDPL = nullptr;
     TGroupBox* GBTax = nullptr;
     TLabel* LbTaxType = nullptr;
@@ -66,6 +74,9 @@ public:
     // Locator Setup.
     TGroupBox* RVCGBox = nullptr;
     TStringGrid* LocStringGrid = nullptr;
+    TBitBtn* LocAddBtn = nullptr;
+    TBitBtn* LocDelBtn = nullptr;
+    TBitBtn* LocHlpBtn = nullptr;
     // Non-visual.
     TDatabase* corvane_DB = nullptr;
     TQuery* VersionQry = nullptr;
@@ -90,7 +101,19 @@ public:
     void cbRestrPostingClick(TObject* Sender);
     void RG_SrvChrClick(TObject* Sender);
     void EdTaxDescChange(TObject* Sender);
+    // "Show Hints" buttons (main_hints.cpp).
+    void HlpTaxBtnClick(TObject* Sender);
     void HlpSrvBtnClick(TObject* Sender);
+    void TMedHlpBtnClick(TObject* Sender);
+    void btnVoucherHintClick(TObject* Sender);
+    void LocHlpBtnClick(TObject* Sender);
+    // Tender lists and locator grid (main_lists.cpp).
+    void TMedAddBtnClick(TObject* Sender);
+    void TMedDelBtnClick(TObject* Sender);
+    void btnVoucherAddClick(TObject* Sender);
+    void btnVoucherDeleteClick(TObject* Sender);
+    void LocAddBtnClick(TObject* Sender);
+    void LocDelBtnClick(TObject* Sender);
 
     int VersionToNumber(const AnsiString& text);
 
@@ -98,6 +121,8 @@ private:
     AnsiString SettingsFile() const;
     // Settings file (main_settings.cpp).
     void LoadSettingsIntoControls();
+    // Column widths and header texts of the locator grid.
+    void SetLocatorHeader();
     void WriteTaxKeys();
     // POS database (main_database.cpp).
     bool ConnectDatabase();
@@ -107,6 +132,8 @@ private:
     void ReadBaseDir();
     void ReadTaxSetup();
     void AddStatusLine(const AnsiString& line);
+    void AddTender(TListBox* list, TListBox* other, const char* assignedElsewhere);
+    void DeleteTender(TListBox* list);
 };
 
 extern TMainForm* MainForm;

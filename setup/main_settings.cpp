@@ -23,15 +23,15 @@ std::vector<AnsiString> ItemsOf(TControlStrings& items)
     return values;
 }
 
-void SetLocatorHeader(TStringGrid* grid)
+}  // namespace
+
+void TMainForm::SetLocatorHeader()
 {
     for (int col = 0; col < 3; ++col) {
-        grid->SetColWidths(col, kLocatorWidths[col]);
-        grid->SetCells(col, 0, kLocatorHeaders[col]);
+        LocStringGrid->SetColWidths(col, kLocatorWidths[col]);
+        LocStringGrid->SetCells(col, 0, kLocatorHeaders[col]);
     }
 }
-
-}  // namespace
 
 void TMainForm::LoadSettingsIntoControls()
 {
@@ -60,7 +60,7 @@ void TMainForm::LoadSettingsIntoControls()
         ReplaceItems(VoucherListBox->Items(), s.voucherTmd);
 
     if (s.hasLocators) {
-        SetLocatorHeader(LocStringGrid);
+        SetLocatorHeader();
         for (const LocatorRow& row : s.locators) {
             if (!LocStringGrid->Cells(0, LocStringGrid->RowCount() - 1).empty())
                 LocStringGrid->SetRowCount(LocStringGrid->RowCount() + 1);

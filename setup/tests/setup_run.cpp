@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "date_time.h"
 
 SetupRun::SetupRun(const std::string& arguments) : saved_(Application)
@@ -56,4 +58,14 @@ std::vector<std::string> SetupRun::MemoLines()
     for (int i = 0; i < main->SetupMemo->Lines().Count(); ++i)
         lines.push_back(main->SetupMemo->Lines().Strings(i));
     return lines;
+}
+
+bool HasLine(const std::vector<std::string>& lines, const std::string& line)
+{
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+std::vector<std::string> GridRow(TStringGrid* grid, int row)
+{
+    return {grid->Cells(0, row), grid->Cells(1, row), grid->Cells(2, row)};
 }

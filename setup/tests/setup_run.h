@@ -11,6 +11,7 @@
 #include "Main.h"
 #include "TmedAdd.h"
 #include "hint.h"
+#include "setup_fixture.h"
 
 // The main window, counting the saves it runs.
 class TCountingMainForm : public TMainForm {
@@ -44,3 +45,17 @@ public:
 private:
     TApplication* saved_;
 };
+
+// A run on an installation of its own, started, its boxes answered with
+// their first button.
+struct StartedRun {
+    TestInstallation installation;
+    BoxAnswerer boxes;
+    SetupRun run;
+    StartedRun() { run.Start(); }
+    TCountingMainForm* m() { return run.main; }
+};
+
+bool HasLine(const std::vector<std::string>& lines, const std::string& line);
+// The three cells of a grid row.
+std::vector<std::string> GridRow(TStringGrid* grid, int row);

@@ -48,7 +48,10 @@ CREATE TABLE corvane.tmed_def (
 );
 INSERT INTO corvane.tmed_def VALUES
     (104, 'Room Charge', 'T'),
+    (10, 'Gift Voucher', 'T'),
     (101, 'Cash', 'T'),
+    (2, 'City Ledger', 'T'),
+    (9, 'Hotel Voucher', 'T'),
     (201, 'Service Charge 10%', 'S'),
     (103, 'MasterCard', 'T'),
     (301, 'Employee Meal', 'D'),

@@ -103,11 +103,11 @@ TEST_F(Connect, TransactionsInManualCommitMode) {
               SQL_SUCCESS);
     c.run("delete from corvane.tmed_def");
     ASSERT_EQ(SQLEndTran(SQL_HANDLE_DBC, c.handle(), SQL_ROLLBACK), SQL_SUCCESS);
-    EXPECT_EQ(c.run("select count(*) from corvane.tmed_def"), (Rows{{"7"}}));
+    EXPECT_EQ(c.run("select count(*) from corvane.tmed_def"), (Rows{{"10"}}));
     c.run("delete from corvane.tmed_def where type <> 'T'");
     ASSERT_EQ(SQLEndTran(SQL_HANDLE_DBC, c.handle(), SQL_COMMIT), SQL_SUCCESS);
     Connection other("Corvane", "tarvel", "tarvel");
-    EXPECT_EQ(other.run("select count(*) from corvane.tmed_def"), (Rows{{"4"}}));
+    EXPECT_EQ(other.run("select count(*) from corvane.tmed_def"), (Rows{{"7"}}));
 }
 
 }  // namespace

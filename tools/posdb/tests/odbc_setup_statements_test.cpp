@@ -45,7 +45,10 @@ TEST_F(SetupStatements, VersionAndTaxSetup) {
 TEST_F(SetupStatements, PickerLists) {
     Connection c("Corvane", "tarvel", "tarvel");
     ASSERT_TRUE(c.connected()) << c.diag().message;
-    EXPECT_EQ(c.run(kTenders), (Rows{{"101", "Cash", "101, Cash"},
+    EXPECT_EQ(c.run(kTenders), (Rows{{"2", "City Ledger", "2, City Ledger"},
+                                     {"9", "Hotel Voucher", "9, Hotel Voucher"},
+                                     {"10", "Gift Voucher", "10, Gift Voucher"},
+                                     {"101", "Cash", "101, Cash"},
                                      {"102", "Visa", "102, Visa"},
                                      {"103", "MasterCard", "103, MasterCard"},
                                      {"104", "Room Charge", "104, Room Charge"}}));

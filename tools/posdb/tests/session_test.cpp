@@ -101,7 +101,7 @@ TEST_F(SessionTest, RowCountsOfChanges) {
     DbError e;
     auto st = Statement::prepare(*s, "update corvane.tmed_def set name = upper(name) where type = 'T'", e);
     ASSERT_TRUE(st && st->execute(e)) << e.message;
-    EXPECT_EQ(st->row_count(), 4);
+    EXPECT_EQ(st->row_count(), 7);
     st = Statement::prepare(*s, "select * from corvane.tmed_def", e);
     ASSERT_TRUE(st && st->execute(e));
     EXPECT_EQ(st->row_count(), -1);

@@ -168,6 +168,39 @@ TEST(StartUp, AFailedCreateEndsTheProgramEvenWithoutInstall)
     EXPECT_EQ("TAXTYPE1=P", WithoutBlankLines(installation.IniLines()).at(2));
 }
 
+TEST(StartUp, AFailedGrantIsReportedAndEndsTheProgram)
+{
+    TestInstallation installation;
+    // The grant names the group PUBLIC; without it the grant fails.
+    RunAsDba({"delete from SYS.SYSPROCPERM", "delete from SYS.SYSUSERPERM where user_name = 'PUBLIC'"});
+    BoxAnswerer boxes;
+    SetupRun run("/install");
+    run.Start();
+    ASSERT_EQ(1u, boxes.seen.size());
+    EXPECT_EQ("Error", boxes.seen[0].caption);
+    EXPECT_EQ(0u, boxes.seen[0].text.find("[Exception in SpQuerry.ExecSQL (2)]\r\n")) << boxes.seen[0].text;
+    EXPECT_NE(std::string::npos, boxes.seen[0].text.find("PUBLIC")) << boxes.seen[0].text;
+    EXPECT_TRUE(SameSequence({"Siskin Stored Procedure created"}, run.MemoLines()));
+    EXPECT_EQ(1, run.main->saves);
+    EXPECT_TRUE(run.Ended());
+}
+
+TEST(StartUp, AFailedCatalogueQueryIsReportedAndStartUpGoesOn)
+{
+    TestInstallation installation;
+    RunAsDba({"drop table SYS.SYSPROCEDURE"});
+    BoxAnswerer boxes;
+    SetupRun run;
+    run.Start();
+    ASSERT_EQ(1u, boxes.seen.size());
+    EXPECT_EQ("Error", boxes.seen[0].caption);
+    EXPECT_EQ(0u, boxes.seen[0].text.find("[Exception in SpQuerry.Open]\r\n")) << boxes.seen[0].text;
+    EXPECT_TRUE(run.MemoLines().empty());
+    // The success flag is untouched: the tax set-up ran and the window stays.
+    EXPECT_FALSE(run.Ended());
+    EXPECT_EQ("TAXTYPE1=P", WithoutBlankLines(installation.IniLines()).at(2));
+}
+
 TEST(StartUp, AProcedureOfAnotherOwnerCountsAsPresent)
 {
     TestInstallation installation;

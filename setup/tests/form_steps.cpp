@@ -55,7 +55,7 @@ bool SelectNumber(TDBQComboBox* list, int number)
     return false;
 }
 
-std::vector<std::string> ItemTexts(TControlStrings& items)
+std::vector<std::string> ItemTexts(TStrings& items)
 {
     std::vector<std::string> texts;
     for (int i = 0; i < items.Count(); ++i)

@@ -30,4 +30,4 @@ private:
 // when no item does.
 bool SelectNumber(TDBQComboBox* list, int number);
 // The items of a list control, in the order shown.
-std::vector<std::string> ItemTexts(TControlStrings& items);
+std::vector<std::string> ItemTexts(TStrings& items);

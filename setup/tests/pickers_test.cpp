@@ -26,6 +26,34 @@ TModalResult ShowWith(TForm* form, std::function<void()> step)
     return form->ShowModal();
 }
 
+// A form read from a layout text of the test's own.
+class TProbeForm : public TForm {
+public:
+    using TForm::TForm;
+    void Read(const std::string& layout) { ReadLayoutText(layout); }
+};
+
+TEST(QueryComboBox, ItsItemsNeverComeFromALayout)
+{
+    TDBQComboBox::Register();
+    const std::string head = "object ProbeForm: TProbeForm\n  object List: TDBQComboBox\n";
+    for (const char* property : {"Items.Strings = ('1, Cash')", "ItemIndex = 0", "Sorted = True", "ItemHeight = 13"}) {
+        SCOPED_TRACE(property);
+        TProbeForm form(nullptr);
+        EXPECT_THROW(form.Read(head + "    " + property + "\n  end\nend\n"), ELayoutError);
+    }
+    TProbeForm form(nullptr);
+    form.Read(head +
+              "    Style = csDropDown\n    DropDownCount = 8\n    DataBaseName = 'DBcorvane'\n"
+              "    DiplayedField = 'Text'\n    SQL.Strings = ('select 1 as Text' 'from corvane.rvc_def')\n"
+              "  end\nend\n");
+    auto* list = dynamic_cast<TDBQComboBox*>(form.FindComponent("List"));
+    ASSERT_NE(nullptr, list);
+    EXPECT_EQ((Strings{"select 1 as Text", "from corvane.rvc_def"}), ItemTexts(list->SQL()));
+    EXPECT_EQ("DBcorvane", list->DataBaseName);
+    EXPECT_EQ(0, list->Items().Count());
+}
+
 TEST(Pickers, ListsShowNumberAndNameInNumberOrder)
 {
     StartedRun r;

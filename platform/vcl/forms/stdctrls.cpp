@@ -538,7 +538,6 @@ void TCustomComboBox::SetProperty(const std::string& name, const TLayoutValue& v
     if (SameText(name, "Style")) SetStyle(static_cast<TComboBoxStyle>(value.AsInteger()));
     else if (SameText(name, "DropDownCount")) SetDropDownCount(value.AsInteger());
     else if (SameText(name, "MaxLength")) SetMaxLength(value.AsInteger());
-    else if (SameText(name, "ItemHeight")) (void)value.AsInteger();
     else TWinControl::SetProperty(name, value);
 }
 
@@ -553,6 +552,7 @@ void TComboBox::SetProperty(const std::string& name, const TLayoutValue& value)
     if (SameText(name, "Items.Strings")) Items().Assign(value.AsList());
     else if (SameText(name, "Sorted")) SetSorted(value.AsBool());
     else if (SameText(name, "ItemIndex")) SetItemIndex(value.AsInteger());
+    else if (SameText(name, "ItemHeight")) (void)value.AsInteger();  // the system's item height serves
     else TCustomComboBox::SetProperty(name, value);
 }
 

@@ -8,12 +8,13 @@
 
 TMainForm* MainForm = nullptr;
 
+const char* const kUnsavedQuestion =
+    "Changes are not saved! Press [OK]\n\rto Save or press [Cancel ] to ignore\n\ryour changes.";
+
 namespace {
 
 const char* const kStoredCaption = "Zenta Pellisto Rilo Setup V.";
 const char* const kClockFormat = "dd.mm.yyy / hh:mm:ss";
-const char* const kUnsavedQuestion =
-    "Changes are not saved! Press [OK]\n\rto Save or press [Cancel ] to ignore\n\ryour changes.";
 const char* const kNoHuxRootDir =
     "Can not obtain the system variable HUXROOTDIR, can not continue. Did you install Zenta QVX?";
 
@@ -34,6 +35,7 @@ AnsiString ReadHuxRootDir()
 
 TMainForm::TMainForm(TComponent* Owner) : TForm(Owner)
 {
+    TJvSHFileOperation::Register();
     Bind("FormShow", &TMainForm::FormShow);
     Bind("FormActivate", &TMainForm::FormActivate);
     Bind("FormClose", &TMainForm::FormClose);
@@ -59,6 +61,7 @@ TMainForm::TMainForm(TComponent* Owner) : TForm(Owner)
     Bind("btnVoucherDeleteClick", &TMainForm::btnVoucherDeleteClick);
     Bind("LocAddBtnClick", &TMainForm::LocAddBtnClick);
     Bind("LocDelBtnClick", &TMainForm::LocDelBtnClick);
+    Bind("BtnHeronSetupClick", &TMainForm::BtnHeronSetupClick);
 
     Field("StatusBar1", StatusBar1);
     Field("PnlMain", PnlMain);
@@ -119,6 +122,7 @@ TMainForm::TMainForm(TComponent* Owner) : TForm(Owner)
     Field("TaxQry", TaxQry);
     Field("SpQuerry", SpQuerry);
     Field("Timer1", Timer1);
+    Field("JvSHFileOperation1", JvSHFileOperation1);
     ReadLayout("TMainForm");
 }
 

@@ -2,8 +2,12 @@
 // and the file distribution's starting point.
 #pragma once
 
+#include "JvSHFileOperation.h"
 #include "settings_file.h"
 #include "vcl.h"
+
+// The question before leaving or distributing with unsaved changes.
+extern const char* const kUnsavedQuestion;
 
 class TMainForm : public TForm {
 public:
@@ -83,6 +87,7 @@ public:
     TQuery* TaxQry = nullptr;
     TQuery* SpQuerry = nullptr;
     TTimer* Timer1 = nullptr;
+    TJvSHFileOperation* JvSHFileOperation1 = nullptr;
 
     void FormShow(TObject* Sender);
     void FormActivate(TObject* Sender);
@@ -114,6 +119,11 @@ public:
     void btnVoucherDeleteClick(TObject* Sender);
     void LocAddBtnClick(TObject* Sender);
     void LocDelBtnClick(TObject* Sender);
+    // The device file distribution (main_distribution.cpp).
+    void BtnHeronSetupClick(TObject* Sender);
+    // Copies HuxRootDir\etc\<relativeName> to destPath and logs the outcome
+    // in the log window; true when the file was copied.
+    bool CopySetupFile(const AnsiString& relativeName, const AnsiString& destPath);
 
     int VersionToNumber(const AnsiString& text);
 

@@ -9,8 +9,6 @@
 #include "posdb_work_copy.h"
 #include "query.h"
 
-namespace {
-
 std::string TempFolder()
 {
     char base[MAX_PATH] = "";
@@ -42,6 +40,28 @@ void RemoveTree(const std::string& folder)
     }
     RemoveDirectoryA(folder.c_str());
 }
+
+void WriteTextFile(const std::string& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
+std::string ReadTextFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void MakeFolders(const std::string& path)
+{
+    for (size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1))
+        CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+    CreateDirectoryA(path.c_str(), nullptr);
+}
+
+namespace {
 
 TDatabase& DbaConnection()
 {

@@ -16,6 +16,16 @@
 
 #include "gui_helpers.h"
 
+// A new empty folder under the temporary folder.
+std::string TempFolder();
+// Removes a folder with everything in it, read-only files included.
+void RemoveTree(const std::string& folder);
+// A folder and every missing folder above it.
+void MakeFolders(const std::string& path);
+void WriteTextFile(const std::string& path, const std::string& text);
+// The file's bytes; empty when it cannot be read.
+std::string ReadTextFile(const std::string& path);
+
 // A temporary POS installation; HUXROOTDIR names it while it lives.
 class TestInstallation {
 public:

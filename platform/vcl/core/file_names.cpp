@@ -1,0 +1,48 @@
+#include "file_names.h"
+
+#include <windows.h>
+
+#include <winnetwk.h>
+
+#include <vector>
+
+bool FileExists(const AnsiString& name)
+{
+    const DWORD attributes = GetFileAttributesA(name.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DirectoryExists(const AnsiString& name)
+{
+    const DWORD attributes = GetFileAttributesA(name.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+AnsiString ExpandFileName(const AnsiString& name)
+{
+    char full[MAX_PATH];
+    char* filePart = nullptr;
+    // The result's length without the terminator, or the size needed with it
+    // when the buffer is too small.
+    const DWORD length = GetFullPathNameA(name.c_str(), MAX_PATH, full, &filePart);
+    if (length >= MAX_PATH || name.size() >= MAX_PATH)
+        throw EFileNameTooLong("The file name is too long: " + name);
+    if (length == 0)
+        return name;
+    return AnsiString(full, length);
+}
+
+AnsiString ExpandUNCFileName(const AnsiString& name)
+{
+    const AnsiString expanded = ExpandFileName(name);
+    // The lookup answers for names on mapped network drives only.
+    std::vector<char> buffer(1024);
+    DWORD size = static_cast<DWORD>(buffer.size());
+    if (expanded.size() >= 2 && expanded[1] == ':' &&
+        WNetGetUniversalNameA(expanded.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer.data(), &size) == NO_ERROR) {
+        const auto* info = reinterpret_cast<const UNIVERSAL_NAME_INFOA*>(buffer.data());
+        if (info->lpUniversalName)
+            return info->lpUniversalName;
+    }
+    return expanded;
+}

@@ -1,0 +1,73 @@
+// File names against Wine's file system: what exists, and how names expand.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "file_names.h"
+
+namespace {
+
+// A fresh folder under the temporary folder, the current folder while alive.
+class InFolder : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        folder_ = std::string(temp) + "rilo_names_" + std::to_string(GetCurrentProcessId());
+        CreateDirectoryA(folder_.c_str(), nullptr);
+        GetCurrentDirectoryA(MAX_PATH, saved_);
+        SetCurrentDirectoryA(folder_.c_str());
+    }
+    void TearDown() override
+    {
+        SetCurrentDirectoryA(saved_);
+        DeleteFileA((folder_ + "\\file.txt").c_str());
+        RemoveDirectoryA((folder_ + "\\sub").c_str());
+        RemoveDirectoryA(folder_.c_str());
+    }
+    std::string folder_;
+
+private:
+    char saved_[MAX_PATH] = "";
+};
+
+TEST_F(InFolder, FilesAndFoldersAreToldApart)
+{
+    CloseHandle(CreateFileA("file.txt", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    CreateDirectoryA("sub", nullptr);
+    EXPECT_TRUE(FileExists(folder_ + "\\file.txt"));
+    EXPECT_FALSE(FileExists(folder_ + "\\sub"));
+    EXPECT_FALSE(FileExists(folder_ + "\\missing.txt"));
+    EXPECT_TRUE(DirectoryExists(folder_ + "\\sub"));
+    EXPECT_FALSE(DirectoryExists(folder_ + "\\file.txt"));
+    EXPECT_FALSE(DirectoryExists(folder_ + "\\missing"));
+}
+
+TEST_F(InFolder, RelativeNamesExpandAgainstTheCurrentFolder)
+{
+    EXPECT_EQ(folder_ + "\\a.tsk", ExpandFileName("a.tsk"));
+    EXPECT_EQ(folder_ + "\\a.tsk", ExpandFileName("sub\\..\\a.tsk"));
+    EXPECT_EQ("C:\\x\\y.dll", ExpandFileName("C:\\x\\y.dll"));
+    // A local drive has no universal name: the expanded name stays.
+    EXPECT_EQ(folder_ + "\\a.tsk", ExpandUNCFileName("a.tsk"));
+    EXPECT_EQ("C:\\x\\y.dll", ExpandUNCFileName("C:\\x\\y.dll"));
+}
+
+TEST_F(InFolder, NamesBeyondThePlatformsLengthAreRefused)
+{
+    const std::string longest = "C:\\" + std::string(256, 'a');  // 259 characters
+    EXPECT_EQ(longest, ExpandUNCFileName(longest));
+    EXPECT_THROW(ExpandUNCFileName(longest + "b"), EFileNameTooLong);
+    EXPECT_THROW(ExpandFileName(std::string(5000, 'r')), EFileNameTooLong);
+    try {
+        ExpandFileName(longest + "b");
+        ADD_FAILURE() << "no error";
+    } catch (const EFileNameTooLong& e) {
+        EXPECT_EQ("The file name is too long: " + longest + "b", e.Message);
+    }
+}
+
+}  // namespace

@@ -62,6 +62,8 @@ struct SeenBox {
 class BoxAnswerer {
 public:
     explicit BoxAnswerer(std::vector<std::string> answers = {});
+    // Answers for the boxes still to come, after those given before.
+    void Queue(const std::vector<std::string>& answers) { answers_.insert(answers_.end(), answers.begin(), answers.end()); }
     std::vector<SeenBox> seen;
 
 private:

@@ -45,34 +45,61 @@ TForm* TForm::FormOf(HWND hwnd)
     return hwnd ? dynamic_cast<TForm*>(FromHandle(GetAncestor(hwnd, GA_ROOT))) : nullptr;
 }
 
+namespace {
+// The frame of a border style.
+void FrameStyles(TFormBorderStyle border, DWORD& style, DWORD& exStyle)
+{
+    exStyle = WS_EX_CONTROLPARENT;
+    switch (border) {
+    case bsNone: style = WS_POPUP; break;
+    case bsSingle: style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX; break;
+    case bsDialog:
+        style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+        exStyle |= WS_EX_DLGMODALFRAME;
+        break;
+    default: style = WS_OVERLAPPEDWINDOW; break;
+    }
+    style |= WS_CLIPCHILDREN;
+}
+}  // namespace
+
+void TForm::Loaded()
+{
+    TWinControl::Loaded();
+    // The outer size is known once the layout gave the frame and the client
+    // size, before any window exists.
+    DWORD style = 0, exStyle = 0;
+    FrameStyles(borderStyle_, style, exStyle);
+    ApplyClientSize(style, exStyle);
+}
+
+void TForm::ApplyClientSize(DWORD style, DWORD exStyle)
+{
+    if (clientWidth_ < 0 && clientHeight_ < 0)
+        return;
+    RECT r = {0, 0, std::max(clientWidth_, 0), std::max(clientHeight_, 0)};
+    AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    if (clientWidth_ >= 0)
+        TControl::SetBounds(Left(), Top(), r.right - r.left, Height());
+    if (clientHeight_ >= 0)
+        TControl::SetBounds(Left(), Top(), Width(), r.bottom - r.top);
+    clientWidth_ = clientHeight_ = -1;
+}
+
 void TForm::CreateParams(TCreateParams& p)
 {
     p.className = RiloWindowClass();
-    p.exStyle = WS_EX_CONTROLPARENT;
-    switch (borderStyle_) {
-    case bsNone: p.style = WS_POPUP; break;
-    case bsSingle: p.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX; break;
-    case bsDialog:
-        p.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-        p.exStyle |= WS_EX_DLGMODALFRAME;
-        break;
-    default: p.style = WS_OVERLAPPEDWINDOW; break;
-    }
-    p.style |= WS_CLIPCHILDREN;
+    DWORD style = 0, exStyle = 0;
+    FrameStyles(borderStyle_, style, exStyle);
+    p.style = style;
+    p.exStyle = exStyle;
     p.owner = ownerWindow_;
     // Without a task-bar button of its own, in front of the main window.
     if (!p.owner && Application && Owner() == Application && Application->MainForm() &&
         Application->MainForm() != this)
         p.owner = Application->MainForm()->Handle();
-    // The outer size follows a client size that the layout gave.
-    if (clientWidth_ >= 0 || clientHeight_ >= 0) {
-        RECT r = {0, 0, std::max(clientWidth_, 0), std::max(clientHeight_, 0)};
-        AdjustWindowRectEx(&r, p.style, FALSE, p.exStyle);
-        if (clientWidth_ >= 0)
-            TControl::SetBounds(Left(), Top(), r.right - r.left, Height());
-        if (clientHeight_ >= 0)
-            TControl::SetBounds(Left(), Top(), Width(), r.bottom - r.top);
-    }
+    // A client size given outside a layout, before the window existed.
+    ApplyClientSize(p.style, p.exStyle);
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle v)

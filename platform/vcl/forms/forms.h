@@ -107,8 +107,11 @@ protected:
 
     void CreateParams(TCreateParams& params) override;
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    void Loaded() override;
 
 private:
+    // Turns a client size waiting for a frame into the outer size.
+    void ApplyClientSize(DWORD style, DWORD exStyle);
     friend class TLayoutReader;
     static std::string Key(const std::string& name);
     void DoClose(TCloseAction& action);

@@ -98,6 +98,22 @@ TEST(ModalForm, DisablesTheOtherWindowsWhileUpAndShowsCentred)
     EXPECT_EQ((GetSystemMetrics(SM_CXSCREEN) - (during.right - during.left)) / 2, during.left);
 }
 
+TEST(ModalForm, TheOuterSizeIsKnownFromTheLayoutBeforeTheWindowExists)
+{
+    TDialogForm shown(nullptr);
+    RECT outer;
+    GetWindowRect(shown.Handle(), &outer);
+    const int shownWidth = outer.right - outer.left;
+    TDialogForm form(nullptr);
+    ASSERT_FALSE(form.HandleAllocated());
+    EXPECT_EQ(shownWidth, form.Width());
+    EXPECT_EQ(outer.bottom - outer.top, form.Height());
+    // A width set before the window exists is the window's width.
+    form.SetWidth(2 * form.Width());
+    GetWindowRect(form.Handle(), &outer);
+    EXPECT_EQ(2 * shownWidth, outer.right - outer.left);
+}
+
 TEST(ModalForm, ACloseHandlerThatRefusesKeepsTheFormUp)
 {
     TDialogForm form(nullptr);

@@ -1,0 +1,260 @@
+// "System Setup": the device file distribution through the running main
+// window, with the real shell copy into a base folder of the test's own,
+// the interface dialog and the log window answered as an installer would.
+#include <windows.h>
+
+#include <richedit.h>
+
+#include <gtest/gtest.h>
+
+#include "form_steps.h"
+#include "sequence.h"
+#include "setup_run.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+const char* const kCachedFiles[] = {
+    "RILO_CACHE\\pvo_fo.tsk",           "RILO_CACHE\\Heron\\riloHeron.dll", "RILO_CACHE\\WIN32\\rilo_lib.dll",
+    "RILO_CACHE\\Siskin\\riloCE.dll",   "RILO_CACHE\\Siskin\\preheat.exe",  "RILO_CACHE\\Siskin\\preheat.lnk",
+    "RILO_CACHE\\Shrike\\riloCE5.dll",  "RILO_CACHE\\Osprey\\riloEC7.dll",
+};
+const char* const kOptionalFolders[] = {"Egret", "Avocet", "Robin", "Merlin", "Godwit", "Curlew", "Shrike", "Osprey"};
+
+// What the log window showed at the end of a run.
+struct LogSeen {
+    int showings = 0;
+    std::string caption;
+    Strings lines;
+    int width = 0;
+    std::string face;
+    TColor colour = clBlack;
+    TFontStyles style = 0;
+    bool buttonEnabled = true;
+    COLORREF lastLineColour = 0;
+    bool lastLineBold = false;
+};
+
+// The character format near the end of the log's text, in its last line.
+void LastLineFormat(HWND edit, COLORREF& colour, bool& bold)
+{
+    GETTEXTLENGTHEX length = {GTL_NUMCHARS | GTL_PRECISE, CP_ACP};
+    const LONG end = static_cast<LONG>(SendMessageA(edit, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
+    CHARRANGE range = {end - 4, end - 3};
+    SendMessageA(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    CHARFORMAT2A format = {};
+    format.cbSize = sizeof format;
+    SendMessageA(edit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    colour = format.crTextColor;
+    bold = (format.dwEffects & CFE_BOLD) != 0;
+}
+
+// A started run with a cache filled, a base folder and the two dialogs answered.
+class Distribution : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* file : kCachedFiles) {
+            const std::string path = r.installation.Root() + "\\etc\\" + file;
+            MakeFolders(path.substr(0, path.rfind('\\')));
+            WriteTextFile(path, file);
+        }
+        base_ = TempFolder();
+        r.m()->FDplBaseDir = base_;
+    }
+    void TearDown() override { RemoveTree(base_); }
+
+    void AddFolders(std::initializer_list<const char*> names)
+    {
+        for (const char* name : names)
+            CreateDirectoryA((base_ + "\\" + name).c_str(), nullptr);
+    }
+
+    // Presses System Setup, chooses interface 5 (or cancels), reads the log.
+    LogSeen Run(int version, bool choose = true)
+    {
+        r.m()->FPosVersion = version;
+        LogSeen seen;
+        FormSteps dialog(DplSetupForm, {[choose] {
+                             if (!choose) {
+                                 DplSetupForm->btnCancel->Click();
+                                 return;
+                             }
+                             SelectNumber(DplSetupForm->DBQComboBox1, 5);
+                             DplSetupForm->BitBtn2->Click();
+                         }});
+        FormSteps log(HintBox, {[&] {
+                          seen.caption = WindowText(HintBox->Handle());
+                          seen.lines = ItemTexts(HintBox->reMemo->Lines());
+                          seen.width = HintBox->Width();
+                          seen.face = HintBox->reMemo->Font().Name();
+                          seen.colour = HintBox->reMemo->Font().Color();
+                          seen.style = HintBox->reMemo->Font().Style();
+                          seen.buttonEnabled = r.m()->BtnHeronSetup->Enabled();
+                          LastLineFormat(HintBox->reMemo->Handle(), seen.lastLineColour, seen.lastLineBold);
+                          SaveScreenshot(HintBox->Handle(), "setup_distribution_log");
+                          HintBox->BitBtn1->Click();
+                      }});
+        r.m()->BtnHeronSetup->Click();
+        seen.showings = log.showings;
+        return seen;
+    }
+
+    std::string Etc(const std::string& name) const { return r.installation.Root() + "\\etc\\" + name; }
+    std::string Local() const { return r.installation.Root() + "\\Etc\\pms5.tsk"; }
+    bool Copied(const std::string& relative) const
+    {
+        return GetFileAttributesA((base_ + relative).c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+
+    StartedRun r;
+    std::string base_;
+};
+
+TEST_F(Distribution, AllTwelveBlocksWithEveryFolderPresent)
+{
+    for (const char* folder : kOptionalFolders)
+        CreateDirectoryA((base_ + "\\" + folder).c_str(), nullptr);
+    const int widthBefore = HintBox->Width();
+    const TFont fontBefore(HintBox->reMemo->Font());
+    const LogSeen seen = Run(500);
+    ASSERT_EQ(1, seen.showings);
+    EXPECT_EQ("System Setup", seen.caption);
+    EXPECT_EQ(2 * widthBefore, seen.width);
+    EXPECT_EQ("Courier New", seen.face);
+    EXPECT_FALSE(seen.buttonEnabled);
+    ASSERT_EQ(41u, seen.lines.size());  // 39 copies, an empty line, the verdict
+    EXPECT_EQ("RILO_CACHE\\pvo_fo.tsk was copied to " + base_ + "\\Heron\\Files\\CF\\Corvane\\Etc\\pms5.tsk",
+              seen.lines[0]);
+    EXPECT_EQ("RILO_CACHE\\Siskin\\preheat.lnk was copied to " + base_ + "\\Linnet\\Windows\\Startup\\preheat.lnk",
+              seen.lines[18]);
+    EXPECT_EQ("RILO_CACHE\\pvo_fo.tsk was copied to " + Local(), seen.lines[38]);
+    EXPECT_EQ("", seen.lines[39]);
+    EXPECT_EQ("ALL FILES COPIED. PLEASE RESTART ALL Heron, Win32, Plover, Egret, Avocet, Siskin, Robin, Merlin, "
+              "Godwit, Curlew, Shrike, Osprey Devices.",
+              seen.lines[40]);
+    EXPECT_EQ(RGB(0, 0, 255), seen.lastLineColour);
+    EXPECT_TRUE(seen.lastLineBold);
+    // The files arrived under their names, the settings file among them.
+    EXPECT_EQ("RILO_CACHE\\pvo_fo.tsk", ReadTextFile(base_ + "\\Osprey\\Files\\STORE\\Corvane\\Etc\\pms5.tsk"));
+    EXPECT_EQ("RILO_CACHE\\Siskin\\riloCE.dll", ReadTextFile(base_ + "\\Curlew\\Files\\Corvane\\Etc\\riloCE.dll"));
+    EXPECT_EQ(ReadTextFile(r.installation.IniPath()),
+              ReadTextFile(base_ + "\\Win32\\Files\\Corvane\\Hux\\Pos\\Etc\\pvo_fo.ini"));
+    EXPECT_EQ("RILO_CACHE\\pvo_fo.tsk", ReadTextFile(Local()));
+    EXPECT_EQ("System Setup Success.", r.run.MemoLines().back());
+    // The log window and the button are put back.
+    EXPECT_EQ(widthBefore, HintBox->Width());
+    EXPECT_EQ(fontBefore.Name(), HintBox->reMemo->Font().Name());
+    EXPECT_EQ(fontBefore.Color(), HintBox->reMemo->Font().Color());
+    EXPECT_EQ(fontBefore.Style(), HintBox->reMemo->Font().Style());
+    EXPECT_TRUE(r.m()->BtnHeronSetup->Enabled());
+    EXPECT_TRUE(r.boxes.seen.empty());
+}
+
+TEST_F(Distribution, OldVersionsGetTheirBlocksOnly)
+{
+    AddFolders({"Egret", "Robin", "Shrike"});
+    LogSeen seen = Run(399);
+    EXPECT_EQ("ALL FILES COPIED. PLEASE RESTART ALL Heron, Siskin Devices.", seen.lines.back());
+    EXPECT_TRUE(Copied("\\Linnet\\Corvane\\bin\\preheat.exe"));
+    EXPECT_FALSE(Copied("\\Win32"));
+    seen = Run(410);
+    EXPECT_EQ("ALL FILES COPIED. PLEASE RESTART ALL Heron, Win32, Plover, Egret, Siskin, Robin Devices.",
+              seen.lines.back());
+    EXPECT_FALSE(Copied("\\Shrike\\Files"));
+    EXPECT_FALSE(Copied("\\Avocet"));
+    const Strings memo = r.run.MemoLines();
+    ASSERT_GE(memo.size(), 2u);
+    EXPECT_EQ((Strings{"System Setup Success.", "System Setup Success."}), Strings(memo.end() - 2, memo.end()));
+}
+
+TEST_F(Distribution, AMissingLibraryStopsTheDevicesButNotTheLocalCopy)
+{
+    AddFolders({"Egret"});
+    DeleteFileA(Etc("RILO_CACHE\\Heron\\riloHeron.dll").c_str());
+    const LogSeen seen = Run(500);
+    EXPECT_TRUE(SameSequence(
+        {"RILO_CACHE\\pvo_fo.tsk was copied to " + base_ + "\\Heron\\Files\\CF\\Corvane\\Etc\\pms5.tsk",
+         Etc("RILO_CACHE\\Heron\\riloHeron.dll") + " does not exists!!!",
+         "RILO_CACHE\\pvo_fo.tsk was copied to " + Local()},
+        seen.lines));
+    EXPECT_EQ("System Setup  ERROR!!!", seen.caption);
+    EXPECT_EQ(clRed, seen.colour);
+    EXPECT_EQ(fsBold, seen.style);
+    EXPECT_EQ("System Setup Error!", r.run.MemoLines().back());
+    EXPECT_FALSE(Copied("\\Win32"));
+    EXPECT_NE(clRed, HintBox->reMemo->Font().Color());
+}
+
+TEST_F(Distribution, AFolderThatCannotBeWrittenFailsItsBlock)
+{
+    AddFolders({"Osprey"});
+    // A file where the Osprey block needs a folder.
+    WriteTextFile(base_ + "\\Osprey\\Files", "not a folder");
+    const LogSeen seen = Run(500);
+    ASSERT_GE(seen.lines.size(), 2u);
+    EXPECT_EQ(Etc("RILO_CACHE\\pvo_fo.tsk") + " cannot be copied to " + base_ +
+                  "\\Osprey\\Files\\STORE\\Corvane\\Etc\\pms5.tsk",
+              seen.lines[seen.lines.size() - 2]);
+    EXPECT_EQ("RILO_CACHE\\pvo_fo.tsk was copied to " + Local(), seen.lines.back());
+    EXPECT_EQ("System Setup  ERROR!!!", seen.caption);
+    for (const std::string& line : seen.lines)
+        EXPECT_EQ(std::string::npos, line.find("ALL FILES COPIED")) << line;
+}
+
+TEST_F(Distribution, APathBeyondThePlatformsLengthFailsThatCopy)
+{
+    const std::string deep = std::string(240, 'd');
+    r.m()->FDplBaseDir = base_ + "\\" + deep;
+    const LogSeen seen = Run(399);
+    ASSERT_EQ(2u, seen.lines.size());
+    EXPECT_EQ(Etc("RILO_CACHE\\pvo_fo.tsk") + " cannot be copied to " + base_ + "\\" + deep +
+                  "\\Heron\\Files\\CF\\Corvane\\Etc\\pms5.tsk",
+              seen.lines[0]);
+    EXPECT_EQ("System Setup  ERROR!!!", seen.caption);
+    EXPECT_TRUE(r.m()->BtnHeronSetup->Enabled());
+}
+
+TEST_F(Distribution, WithoutABaseFolderOnlyTheLocalCopy)
+{
+    r.m()->FDplBaseDir = "";
+    const LogSeen seen = Run(500);
+    EXPECT_TRUE(SameSequence({"RILO_CACHE\\pvo_fo.tsk was copied to " + Local(), "", "ALL FILES COPIED."},
+                             seen.lines));
+    EXPECT_EQ(RGB(0, 0, 255), seen.lastLineColour);
+    EXPECT_TRUE(seen.lastLineBold);
+}
+
+TEST_F(Distribution, ACancelledInterfaceDialogCopiesNothing)
+{
+    const size_t memoLines = r.run.MemoLines().size();
+    const LogSeen seen = Run(500, false);
+    EXPECT_EQ(0, seen.showings);
+    EXPECT_FALSE(Copied("\\Heron"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(Local().c_str()));
+    EXPECT_EQ(memoLines, r.run.MemoLines().size());
+    EXPECT_TRUE(r.m()->BtnHeronSetup->Enabled());
+}
+
+TEST_F(Distribution, UnsavedChangesAreSavedOnlyWhenTheInstallerSaysOk)
+{
+    r.m()->SaveBtn->Click();
+    r.m()->cbFULL_DSVC->SetChecked(true);
+    r.boxes.Queue({"Cancel"});
+    Run(399);
+    ASSERT_EQ(1u, r.boxes.seen.size());
+    EXPECT_EQ("Changes are not saved! Press [OK]\n\rto Save or press [Cancel ] to ignore\n\ryour changes.",
+              r.boxes.seen[0].text);
+    EXPECT_TRUE(r.m()->SetupChanged);
+    const std::string copied = ReadTextFile(base_ + "\\Heron\\Files\\CF\\Corvane\\Etc\\pvo_fo.ini");
+    EXPECT_NE(std::string::npos, copied.find("FULL_DSVC=0"));
+
+    r.boxes.Queue({"OK"});
+    Run(399);
+    EXPECT_FALSE(r.m()->SetupChanged);
+    EXPECT_NE(std::string::npos,
+              ReadTextFile(base_ + "\\Heron\\Files\\CF\\Corvane\\Etc\\pvo_fo.ini").find("FULL_DSVC=1"));
+}
+
+}  // namespace

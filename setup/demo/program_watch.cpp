@@ -3,12 +3,13 @@
 #include <cstdio>
 #include <set>
 
-namespace {
-
 std::string TextOf(HWND window)
 {
-    char text[4096] = "";
-    GetWindowTextA(window, text, sizeof text);
+    // Asked directly: some controls of another process answer the length
+    // question with 0.
+    std::string text(65536, '\0');
+    const LRESULT length = SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(length > 0 ? static_cast<size_t>(length) : 0);
     return text;
 }
 
@@ -17,6 +18,24 @@ std::string ClassOf(HWND window)
     char name[64] = "";
     GetClassNameA(window, name, sizeof name);
     return name;
+}
+
+namespace {
+
+struct ChildSearch {
+    std::string className, text;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchChild(HWND child, LPARAM lp)
+{
+    auto* search = reinterpret_cast<ChildSearch*>(lp);
+    if (lstrcmpiA(ClassOf(child).c_str(), search->className.c_str()) == 0 &&
+        (search->text.empty() || TextOf(child) == search->text)) {
+        search->found = child;
+        return FALSE;
+    }
+    return TRUE;
 }
 
 BOOL CALLBACK CollectChild(HWND child, LPARAM lp)
@@ -55,6 +74,13 @@ bool IsBox(HWND window)
 
 }  // namespace
 
+HWND FindChildWindow(HWND parent, const std::string& className, const std::string& text)
+{
+    ChildSearch search{className, text};
+    EnumChildWindows(parent, &MatchChild, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 WatchResult WatchProgram(const WatchOptions& options)
 {
     WatchResult result;
@@ -65,7 +91,7 @@ WatchResult WatchProgram(const WatchOptions& options)
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return result;
     result.started = true;
-    std::set<HWND> answered;
+    std::set<HWND> answered, acted;
     size_t nextAnswer = 0;
     bool mainHandled = false;
     DWORD mainSeenAt = 0;
@@ -100,8 +126,9 @@ WatchResult WatchProgram(const WatchOptions& options)
                     PostMessageA(button, BM_CLICK, 0, 0);
                 else
                     PostMessageA(window, WM_CLOSE, 0, 0);
-            } else if (!mainHandled && !options.mainCaption.empty() &&
-                       TextOf(window).rfind(options.mainCaption, 0) == 0) {
+            } else if (!options.mainCaption.empty() && TextOf(window).rfind(options.mainCaption, 0) == 0) {
+                if (mainHandled)
+                    continue;
                 // Give the window time to paint itself once.
                 if (!mainSeenAt) {
                     mainSeenAt = GetTickCount();
@@ -110,6 +137,8 @@ WatchResult WatchProgram(const WatchOptions& options)
                     if (options.onMainWindow)
                         options.onMainWindow(window);
                 }
+            } else if (options.onWindow && !acted.count(window) && options.onWindow(window, TextOf(window))) {
+                acted.insert(window);
             }
         }
     }

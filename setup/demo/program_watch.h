@@ -31,10 +31,19 @@ struct WatchOptions {
     std::string mainCaption;
     // Called once when the main window is visible and has been painted.
     std::function<void(HWND)> onMainWindow;
+    // Called for each other visible window of the program (not a box) with
+    // its caption until it returns true for that window.
+    std::function<bool(HWND window, const std::string& caption)> onWindow;
     int timeoutMs = 60000;
 };
 
 WatchResult WatchProgram(const WatchOptions& options);
+
+// The window's text and class name.
+std::string TextOf(HWND window);
+std::string ClassOf(HWND window);
+// The first child window of that class (and text, when given), at any depth.
+HWND FindChildWindow(HWND parent, const std::string& className, const std::string& text = "");
 
 // Saves what the screen shows of the window as a 24-bit BMP; false on failure.
 bool SaveWindowPicture(HWND window, const std::string& path);

@@ -35,11 +35,13 @@ AnsiString ExpandFileName(const AnsiString& name)
 AnsiString ExpandUNCFileName(const AnsiString& name)
 {
     const AnsiString expanded = ExpandFileName(name);
-    // The lookup answers for names on mapped network drives only.
+    // Only a mapped network drive has a universal name; asking the network
+    // for a local drive costs a millisecond and more for nothing.
+    if (expanded.size() < 3 || expanded[1] != ':' || GetDriveTypeA(expanded.substr(0, 3).c_str()) != DRIVE_REMOTE)
+        return expanded;
     std::vector<char> buffer(1024);
     DWORD size = static_cast<DWORD>(buffer.size());
-    if (expanded.size() >= 2 && expanded[1] == ':' &&
-        WNetGetUniversalNameA(expanded.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer.data(), &size) == NO_ERROR) {
+    if (WNetGetUniversalNameA(expanded.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer.data(), &size) == NO_ERROR) {
         const auto* info = reinterpret_cast<const UNIVERSAL_NAME_INFOA*>(buffer.data());
         if (info->lpUniversalName)
             return info->lpUniversalName;

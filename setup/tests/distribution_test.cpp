@@ -203,6 +203,18 @@ TEST_F(Distribution, AFolderThatCannotBeWrittenFailsItsBlock)
         EXPECT_EQ(std::string::npos, line.find("ALL FILES COPIED")) << line;
 }
 
+TEST_F(Distribution, ABaseFolderOnAMissingDriveFailsTheFirstCopy)
+{
+    r.m()->FDplBaseDir = "Q:\\dpl";
+    ASSERT_EQ(static_cast<UINT>(DRIVE_NO_ROOT_DIR), GetDriveTypeA("Q:\\"));
+    const LogSeen seen = Run(500);
+    ASSERT_EQ(2u, seen.lines.size());
+    EXPECT_EQ(Etc("RILO_CACHE\\pvo_fo.tsk") + " cannot be copied to Q:\\dpl\\Heron\\Files\\CF\\Corvane\\Etc\\pms5.tsk",
+              seen.lines[0]);
+    EXPECT_EQ("RILO_CACHE\\pvo_fo.tsk was copied to " + Local(), seen.lines[1]);
+    EXPECT_EQ("System Setup  ERROR!!!", seen.caption);
+}
+
 TEST_F(Distribution, APathBeyondThePlatformsLengthFailsThatCopy)
 {
     const std::string deep = std::string(240, 'd');

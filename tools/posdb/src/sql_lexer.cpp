@@ -62,6 +62,12 @@ std::string to_lower(std::string_view s) {
     return out;
 }
 
+std::string to_upper(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
 bool Token::is_word(std::string_view word) const {
     return kind == TokenKind::Identifier && equals_ignore_case(text, word);
 }

@@ -67,7 +67,7 @@ TEST_F(SessionTest, StringConcatenatesWithNullAsEmpty) {
 }
 
 TEST_F(SessionTest, SqliteErrorsReadLikeTheEngine) {
-    auto s = test::login(db_, "tarvel", "tarvel");
+    auto s = test::login(db_, "DBA", "sql");
     DbError e = test::failure(*s, "select * from corvane.no_such_table");
     EXPECT_EQ(e.sqlstate, "42S02");
     EXPECT_EQ(e.native, -141);
@@ -89,15 +89,18 @@ TEST_F(SessionTest, SqliteErrorsReadLikeTheEngine) {
     EXPECT_EQ(test::failure(*s, "select * from corvane.rvc_def where obj_num = ?").sqlstate, "07002");
 }
 
-TEST_F(SessionTest, TablesWithoutOwnerWorkAsInSqlite) {
+TEST_F(SessionTest, TablesWithoutOwnerBelongToDba) {
+    auto dba = test::login(db_, "DBA", "sql");
+    test::query(*dba, "create table notes(id integer, body varchar(20))");
+    test::query(*dba, "insert into notes values (1, 'check printer')");
     auto s = test::login(db_, "tarvel", "tarvel");
-    test::query(*s, "create table notes(id integer, body varchar(20))");
-    test::query(*s, "insert into notes values (1, 'check printer')");
     EXPECT_EQ(test::query(*s, "select body from notes"), (test::Rows{{"check printer"}}));
+    EXPECT_EQ(test::failure(*s, "insert into notes values (2, 'x')").sqlstate, "42501");
+    EXPECT_EQ(test::failure(*s, "create table scratch(a integer)").sqlstate, "42501");
 }
 
 TEST_F(SessionTest, RowCountsOfChanges) {
-    auto s = test::login(db_, "tarvel", "tarvel");
+    auto s = test::login(db_, "DBA", "sql");
     DbError e;
     auto st = Statement::prepare(*s, "update corvane.tmed_def set name = upper(name) where type = 'T'", e);
     ASSERT_TRUE(st && st->execute(e)) << e.message;
@@ -108,7 +111,7 @@ TEST_F(SessionTest, RowCountsOfChanges) {
 }
 
 TEST_F(SessionTest, ManualCommitModeRollsBack) {
-    auto s = test::login(db_, "tarvel", "tarvel");
+    auto s = test::login(db_, "DBA", "sql");
     s->set_autocommit(false);
     test::query(*s, "delete from corvane.rvc_def");
     DbError e;

@@ -1,6 +1,7 @@
 // Sessions on a database file: logging in, the SQL the engine accepts and
 // how it fails, and what happens when the file goes away.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -133,6 +134,21 @@ TEST_F(SessionTest, DeletedFileBreaksTheSession) {
     // A new file at the same place does not bring the old session back.
     test::make_demo_database(db_);
     EXPECT_EQ(test::failure(*s, "select 1").sqlstate, "08S01");
+    EXPECT_TRUE(s->lost());
+}
+
+TEST_F(SessionTest, FailuresOfOtherFilesLeaveTheSessionAlive) {
+    auto s = test::login(db_, "tarvel", "tarvel");
+    // A temporary file that cannot be opened or written is not the database.
+    for (int code : {SQLITE_CANTOPEN, SQLITE_IOERR_WRITE, SQLITE_IOERR_FSYNC}) {
+        const DbError e = s->sqlite_error(code);
+        EXPECT_EQ(e.sqlstate, "HY000") << code << ": " << e.message;
+        EXPECT_FALSE(s->lost()) << code;
+    }
+    EXPECT_EQ(test::query(*s, "select count(*) from corvane.rvc_def"), (test::Rows{{"5"}}));
+    // The same failure with the file gone is the end of the session.
+    ASSERT_EQ(std::remove(db_.c_str()), 0);
+    EXPECT_EQ(s->sqlite_error(SQLITE_IOERR_READ).sqlstate, "08S01");
     EXPECT_TRUE(s->lost());
 }
 

@@ -74,6 +74,7 @@ bool Token::is_word(std::string_view word) const {
 
 std::vector<Token> tokenize(std::string_view s) {
     std::vector<Token> tokens;
+    tokens.reserve(s.size() / 4 + 4);  // most statements without growing
     size_t i = 0;
     auto push = [&](TokenKind kind, size_t begin, size_t end) {
         tokens.push_back(Token{kind, begin, end, s.substr(begin, end - begin)});

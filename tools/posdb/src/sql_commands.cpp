@@ -92,6 +92,14 @@ bool parse_grant_target(const std::vector<Token>& tokens, size_t pos, QualifiedN
     return parse_grantees(tokens, pos + 1, grantees, error);
 }
 
+// Index of the token naming the command, past EXPLAIN [QUERY PLAN].
+size_t command_position(const std::vector<Token>& tokens) {
+    size_t pos = 0;
+    if (pos < tokens.size() && tokens[pos].is_word("explain")) ++pos;
+    if (pos + 1 < tokens.size() && tokens[pos].is_word("query") && tokens[pos + 1].is_word("plan")) pos += 2;
+    return pos;
+}
+
 DbError grant_not_implemented(const std::vector<Token>& tokens) {
     return errors::not_implemented(tokens.size() < 2 ? "GRANT" : "GRANT " + std::string(tokens[1].text));
 }
@@ -105,19 +113,17 @@ CommandKind classify(std::string_view statement) {
     if (!tokens.empty() && tokens[0].is_word("grant"))
         return tokens.size() >= 2 && !tokens[1].is_word("execute") ? CommandKind::GrantTable
                                                                    : CommandKind::Grant;
+    const size_t command = command_position(tokens);
+    if (command < tokens.size())
+        for (const char* word : {"attach", "detach", "vacuum", "pragma"})
+            if (tokens[command].is_word(word)) return CommandKind::SqliteOnly;
     return CommandKind::Sql;
 }
 
-std::string_view sqlite_only_command(std::string_view statement) {
+std::string_view command_keyword(std::string_view statement) {
     const std::vector<Token> tokens = tokenize(statement);
-    size_t pos = 0;
-    if (pos < tokens.size() && tokens[pos].is_word("explain")) ++pos;
-    if (pos + 1 < tokens.size() && tokens[pos].is_word("query") && tokens[pos + 1].is_word("plan"))
-        pos += 2;
-    if (pos >= tokens.size()) return {};
-    for (const char* word : {"attach", "detach", "vacuum", "pragma"})
-        if (tokens[pos].is_word(word)) return tokens[pos].text;
-    return {};
+    const size_t command = command_position(tokens);
+    return command < tokens.size() ? tokens[command].text : std::string_view();
 }
 
 bool parse_create_procedure(std::string_view statement, CreateProcedure& out, DbError& error) {

@@ -40,18 +40,18 @@ struct GrantTable {
     std::vector<std::string> grantees;
 };
 
-enum class CommandKind { Sql, CreateProcedure, Grant, GrantTable };
+// SqliteOnly: ATTACH, DETACH, VACUUM and PRAGMA (also behind EXPLAIN), which
+// reach SQLite's files and settings; the engine has no such commands.
+enum class CommandKind { Sql, CreateProcedure, Grant, GrantTable, SqliteOnly };
 
 CommandKind classify(std::string_view statement);
+
+// The word that names the statement's command, past EXPLAIN [QUERY PLAN].
+std::string_view command_keyword(std::string_view statement);
 
 bool parse_create_procedure(std::string_view statement, CreateProcedure& out, DbError& error);
 bool parse_grant(std::string_view statement, GrantExecute& out, DbError& error);
 bool parse_grant_table(std::string_view statement, GrantTable& out, DbError& error);
-
-// ATTACH, DETACH, VACUUM and PRAGMA reach SQLite's files and settings, which
-// the engine does not have: the keyword when the statement is one of them
-// (also behind EXPLAIN), else "".
-std::string_view sqlite_only_command(std::string_view statement);
 
 // Splits at semicolons outside strings, comments and BEGIN ... END blocks.
 // Empty statements are dropped.

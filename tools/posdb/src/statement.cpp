@@ -30,13 +30,11 @@ std::unique_ptr<Statement> Statement::prepare(Session& session, std::string_view
         case CommandKind::GrantTable:
             if (!parse_grant_table(sql, st->grant_table_, error)) return nullptr;
             return st;
+        case CommandKind::SqliteOnly:
+            error = errors::permission_denied(to_upper(command_keyword(sql)) + " is not available");
+            return nullptr;
         case CommandKind::Sql:
             break;
-    }
-    const std::string_view refused = sqlite_only_command(sql);
-    if (!refused.empty()) {
-        error = errors::permission_denied(to_upper(refused) + " is not available");
-        return nullptr;
     }
     if (!session.refresh_rights(error)) return nullptr;
     std::vector<std::string> owners;
@@ -130,6 +128,7 @@ bool Statement::execute(DbError& error, RunControl* control) {
             row_count_ = 0;
             return true;
         }
+        case CommandKind::SqliteOnly:  // refused when prepared
         case CommandKind::Sql:
             break;
     }

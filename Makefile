@@ -52,9 +52,7 @@ bench: build
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD)/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRILO_FUZZ=ON
 	cmake --build $(BUILD)/fuzz -j $(JOBS)
-	mkdir -p $(BUILD)/fuzz/corpus/amount $(BUILD)/fuzz/corpus/text_list
-	$(BUILD)/fuzz/library/fuzz/fuzz_amount_text -max_total_time=$(FUZZ_SECONDS) $(BUILD)/fuzz/corpus/amount
-	$(BUILD)/fuzz/library/fuzz/fuzz_text_list -max_total_time=$(FUZZ_SECONDS) $(BUILD)/fuzz/corpus/text_list
+	scripts/fuzz $(BUILD) $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD) dist

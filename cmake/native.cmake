@@ -5,7 +5,11 @@ if(RILO_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -g)
   add_link_options(-fsanitize=address,undefined)
 endif()
-if(NOT RILO_FUZZ)
+if(RILO_FUZZ)
+  # The code under test carries libFuzzer's coverage instrumentation, or the
+  # fuzzers cannot see which inputs reach new code.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+else()
   include(${CMAKE_CURRENT_LIST_DIR}/googletest.cmake)
 endif()
 

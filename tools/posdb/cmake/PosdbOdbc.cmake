@@ -31,7 +31,10 @@ function(posdb_odbc_ini)
                  "Description = Corvane POS database stand-in over SQLite\n"
                  "Driver = $<TARGET_FILE:${ARG_DRIVER}>\n"
                  "FileUsage = 1\n"
-                 "DontDLClose = 1\n")
+                 "DontDLClose = 1\n"
+                 # SQLCancel must reach a statement that is running on
+                 # another thread, which the default locking would block.
+                 "Threading = 1\n")
     set(odbc "")
     foreach(source IN LISTS ARG_DATA_SOURCES)
         string(FIND "${source}" "=" eq)

@@ -1,6 +1,7 @@
 // The engine's system catalogue: users with their authorities, procedures
-// and EXECUTE permissions, kept in ordinary SQLite tables that statements can
-// read as SYS.SYSUSERPERM, SYS.SYSPROCEDURE and SYS.SYSPROCPERM.
+// with EXECUTE permissions, and table permissions, kept in ordinary SQLite
+// tables that statements can read as SYS.SYSUSERPERM, SYS.SYSPROCEDURE,
+// SYS.SYSPROCPERM and SYS.SYSTABLEPERM.
 #pragma once
 
 #include <string>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "error.h"
+#include "rights.h"
 #include "sql_commands.h"
 
 struct sqlite3;
@@ -26,8 +28,10 @@ public:
     static constexpr const char* kUsers = "SYS__SYSUSERPERM";
     static constexpr const char* kProcedures = "SYS__SYSPROCEDURE";
     static constexpr const char* kProcedurePermissions = "SYS__SYSPROCPERM";
+    static constexpr const char* kTablePermissions = "SYS__SYSTABLEPERM";
 
-    explicit Catalogue(sqlite3* db) : db_(db) {}
+    // The catalogue's own statements run past the session's rights.
+    Catalogue(sqlite3* db, Rights& rights) : db_(db), rights_(rights) {}
 
     // Creates the system tables and the system users SYS, DBA and PUBLIC.
     bool install(DbError& error);
@@ -44,13 +48,23 @@ public:
     bool create_procedure(const User& by, const CreateProcedure& procedure,
                           std::string_view definition, DbError& error);
     bool grant_execute(const User& by, const GrantExecute& grant, DbError& error);
+    bool grant_table(const User& by, const GrantTable& grant, DbError& error);
+
+    // The table rights a user holds, directly or through PUBLIC.
+    bool table_grants(const User& user, std::vector<TableGrant>& out, DbError& error);
 
 private:
     DbError last_error() const;
     bool resolve_owner(const User& by, const QualifiedName& name, User& owner, bool& found,
                        DbError& error);
 
+    bool find_table(const std::string& physical, bool& found, DbError& error);
+    // Runs record for each grantee, all or none.
+    template <class Record>
+    bool for_each_grantee(const std::vector<std::string>& grantees, Record record, DbError& error);
+
     sqlite3* db_;
+    Rights& rights_;
 };
 
 }  // namespace posdb

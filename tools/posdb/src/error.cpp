@@ -70,4 +70,8 @@ DbError runtime(std::string_view detail) {
     return make("HY000", -300, "Run time SQL error -- " + std::string(detail));
 }
 
+DbError timeout_expired() { return make("HYT00", -299, "Statement interrupted: time limit reached"); }
+
+DbError cancelled() { return make("HY008", -299, "Statement interrupted by user"); }
+
 }  // namespace posdb::errors

@@ -30,6 +30,8 @@ DbError syntax_error(std::string_view near);
 DbError not_implemented(std::string_view feature);
 DbError parameters_not_supported();
 DbError runtime(std::string_view detail);
+DbError timeout_expired();
+DbError cancelled();
 
 }  // namespace errors
 }  // namespace posdb

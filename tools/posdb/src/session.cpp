@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "password.h"
 #include "sqlite_errors.h"
 #include "string_function.h"
 
@@ -13,6 +14,10 @@ namespace posdb {
 namespace {
 
 constexpr int kBusyTimeoutMs = 5000;
+// The longest text or binary value. A statement can stop only between
+// SQLite's steps, and building one value is a single step: this bounds how
+// long one can take (printf('%.*c', 1000000000, 'x') would run for minutes).
+constexpr int kMaxValueBytes = 64 * 1024 * 1024;
 
 sqlite3* open_file(const std::string& path, int flags, DbError& error) {
     sqlite3* db = nullptr;
@@ -24,9 +29,13 @@ sqlite3* open_file(const std::string& path, int flags, DbError& error) {
     }
     sqlite3_extended_result_codes(db, 1);
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    sqlite3_limit(db, SQLITE_LIMIT_LENGTH, kMaxValueBytes);
     sqlite3_exec(db, "PRAGMA foreign_keys = ON", nullptr, nullptr, nullptr);
-    if (!register_string_function(db)) {
-        error = errors::cannot_start_database("cannot register STRING()");
+    // No statement may rewrite the schema behind SQLite's back or load code.
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, nullptr);
+    if (!register_string_function(db) || !register_password_function(db)) {
+        error = errors::cannot_start_database("cannot register the engine's functions");
         sqlite3_close(db);
         return nullptr;
     }
@@ -41,7 +50,7 @@ bool is_regular_file(const std::string& path) {
 }  // namespace
 
 Session::Session(sqlite3* db, std::string path)
-    : db_(db), path_(std::move(path)), catalogue_(db) {}
+    : db_(db), path_(std::move(path)), rights_(db), catalogue_(db, rights_) {}
 
 Session::~Session() { sqlite3_close_v2(db_); }
 
@@ -72,6 +81,7 @@ std::unique_ptr<Session> Session::connect(const std::string& path, const std::st
             error = errors::cannot_start_database("not a POS database: " + error.message);
         return nullptr;
     }
+    session->rights_.set_user(session->user_);
     return session;
 }
 
@@ -82,44 +92,60 @@ std::unique_ptr<Session> Session::create(const std::string& path, DbError& error
     if (!session->catalogue_.install(error) || !session->remember_file(error)) return nullptr;
     bool found = false;
     if (!session->catalogue_.find_user("DBA", session->user_, found, error)) return nullptr;
+    session->rights_.set_user(session->user_);
     return session;
 }
 
+bool Session::file_intact() {
+    struct stat st {};
+    if (stat(path_.c_str(), &st) != 0 || st.st_dev != device_ || st.st_ino != inode_) return false;
+    int fd = open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    close(fd);
+    return true;
+}
+
 bool Session::check_alive(DbError& error) {
-    if (!lost_) {
-        struct stat st {};
-        if (stat(path_.c_str(), &st) != 0 || st.st_dev != device_ || st.st_ino != inode_) {
-            lost_ = true;
-        } else {
-            int fd = open(path_.c_str(), O_RDONLY | O_CLOEXEC);
-            if (fd < 0)
-                lost_ = true;
-            else
-                close(fd);
-        }
-    }
+    if (!lost_ && !file_intact()) lost_ = true;
     if (lost_) error = errors::connection_lost(path_);
     return !lost_;
 }
 
+bool Session::refresh_rights(DbError& error) {
+    std::vector<TableGrant> grants;
+    if (!catalogue_.table_grants(user_, grants, error)) {
+        note_failure(error);
+        return false;
+    }
+    rights_.set_grants(std::move(grants));
+    return true;
+}
+
 DbError Session::sqlite_error(int result_code) {
-    if (is_file_failure(result_code)) {
+    const int primary = result_code & 0xff;
+    // Refusals show as SQLITE_AUTH, or for functions as an error naming it.
+    const std::string_view message = sqlite3_errmsg(db_);
+    if (primary == SQLITE_AUTH || message.rfind("not authorized", 0) == 0)
+        return errors::permission_denied(rights_.denial());
+    // A damaged file is as good as gone; other I/O failures (a temporary
+    // file, say) end the statement, not the session, while the file is there.
+    if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT || (is_file_failure(result_code) && !file_intact())) {
         lost_ = true;
         return errors::connection_lost(path_);
     }
-    return map_sqlite_error(result_code, sqlite3_errmsg(db_));
+    DbError error = map_sqlite_error(result_code, sqlite3_errmsg(db_));
+    if (error.sqlstate == "08S01") error = errors::runtime(sqlite3_errmsg(db_));
+    return error;
 }
 
 void Session::note_failure(DbError& error) {
-    if (error.sqlstate == "08S01") {
-        lost_ = true;
-        error = errors::connection_lost(path_);
-    }
+    // The catalogue's call just failed, so the connection still holds why.
+    if (error.sqlstate == "08S01") error = sqlite_error(sqlite3_extended_errcode(db_));
 }
 
 bool Session::begin_if_needed(DbError& error) {
     if (autocommit_ || !sqlite3_get_autocommit(db_)) return true;
-    int rc = sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr);
+    int rc = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
         error = sqlite_error(rc);
         return false;

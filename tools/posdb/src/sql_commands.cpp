@@ -38,8 +38,7 @@ bool parse_parameter(std::string_view statement, const std::vector<Token>& token
     out.mode = "IN";
     if (pos < end && (tokens[pos].is_word("in") || tokens[pos].is_word("out") ||
                       tokens[pos].is_word("inout"))) {
-        out.mode.clear();
-        for (char c : tokens[pos].text) out.mode += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        out.mode = to_upper(tokens[pos].text);
         ++pos;
     }
     if (pos >= end || !tokens[pos].is_name()) {
@@ -56,14 +55,75 @@ bool parse_parameter(std::string_view statement, const std::vector<Token>& token
     return true;
 }
 
+// "name[, name]..." up to the end of the statement.
+bool parse_grantees(const std::vector<Token>& tokens, size_t pos, std::vector<std::string>& out,
+                    DbError& error) {
+    while (true) {
+        if (pos >= tokens.size() || !tokens[pos].is_name()) {
+            error = syntax_error_at(tokens, pos);
+            return false;
+        }
+        out.push_back(identifier_value(tokens[pos++]));
+        if (pos == tokens.size()) return true;
+        if (!tokens[pos].is_symbol(",")) {
+            error = syntax_error_at(tokens, pos);
+            return false;
+        }
+        ++pos;
+    }
+}
+
+// "ON name TO grantees" from pos.
+bool parse_grant_target(const std::vector<Token>& tokens, size_t pos, QualifiedName& object,
+                        std::vector<std::string>& grantees, DbError& error) {
+    if (pos >= tokens.size() || !tokens[pos].is_word("on")) {
+        error = syntax_error_at(tokens, pos);
+        return false;
+    }
+    ++pos;
+    if (!parse_qualified_name(tokens, pos, object)) {
+        error = syntax_error_at(tokens, pos);
+        return false;
+    }
+    if (pos >= tokens.size() || !tokens[pos].is_word("to")) {
+        error = syntax_error_at(tokens, pos);
+        return false;
+    }
+    return parse_grantees(tokens, pos + 1, grantees, error);
+}
+
+// Index of the token naming the command, past EXPLAIN [QUERY PLAN].
+size_t command_position(const std::vector<Token>& tokens) {
+    size_t pos = 0;
+    if (pos < tokens.size() && tokens[pos].is_word("explain")) ++pos;
+    if (pos + 1 < tokens.size() && tokens[pos].is_word("query") && tokens[pos + 1].is_word("plan")) pos += 2;
+    return pos;
+}
+
+DbError grant_not_implemented(const std::vector<Token>& tokens) {
+    return errors::not_implemented(tokens.size() < 2 ? "GRANT" : "GRANT " + std::string(tokens[1].text));
+}
+
 }  // namespace
 
 CommandKind classify(std::string_view statement) {
     const std::vector<Token> tokens = tokenize(statement);
     if (tokens.size() >= 2 && tokens[0].is_word("create") && tokens[1].is_word("procedure"))
         return CommandKind::CreateProcedure;
-    if (!tokens.empty() && tokens[0].is_word("grant")) return CommandKind::Grant;
+    if (!tokens.empty() && tokens[0].is_word("grant"))
+        return tokens.size() >= 2 && !tokens[1].is_word("execute") ? CommandKind::GrantTable
+                                                                   : CommandKind::Grant;
+    const size_t command = command_position(tokens);
+    if (command < tokens.size())
+        for (const char* word : {"attach", "detach", "vacuum", "pragma"})
+            if (tokens[command].is_word(word)) return CommandKind::SqliteOnly;
     return CommandKind::Sql;
+}
+
+std::string_view command_keyword(std::string_view statement) {
+    const std::vector<Token> tokens = tokenize(statement);
+    const size_t command = command_position(tokens);
+    return command < tokens.size() ? tokens[command].text : std::string_view();
 }
 
 bool parse_create_procedure(std::string_view statement, CreateProcedure& out, DbError& error) {
@@ -126,38 +186,46 @@ bool parse_grant(std::string_view statement, GrantExecute& out, DbError& error) 
         return false;
     }
     if (tokens.size() < 2 || !tokens[1].is_word("execute")) {
-        error = errors::not_implemented(tokens.size() < 2 ? "GRANT"
-                                                          : "GRANT " + std::string(tokens[1].text));
+        error = grant_not_implemented(tokens);
         return false;
     }
-    size_t pos = 2;
-    if (pos >= tokens.size() || !tokens[pos].is_word("on")) {
-        error = syntax_error_at(tokens, pos);
+    return parse_grant_target(tokens, 2, out.procedure, out.grantees, error);
+}
+
+bool parse_grant_table(std::string_view statement, GrantTable& out, DbError& error) {
+    const std::vector<Token> tokens = statement_tokens(statement);
+    out = GrantTable{};
+    if (tokens.empty() || !tokens[0].is_word("grant")) {
+        error = syntax_error_at(tokens, 0);
         return false;
     }
-    ++pos;
-    if (!parse_qualified_name(tokens, pos, out.procedure)) {
-        error = syntax_error_at(tokens, pos);
-        return false;
-    }
-    if (pos >= tokens.size() || !tokens[pos].is_word("to")) {
-        error = syntax_error_at(tokens, pos);
-        return false;
-    }
-    ++pos;
-    while (true) {
-        if (pos >= tokens.size() || !tokens[pos].is_name()) {
-            error = syntax_error_at(tokens, pos);
-            return false;
-        }
-        out.grantees.push_back(identifier_value(tokens[pos++]));
-        if (pos == tokens.size()) return true;
-        if (!tokens[pos].is_symbol(",")) {
-            error = syntax_error_at(tokens, pos);
-            return false;
-        }
+    size_t pos = 1;
+    if (pos < tokens.size() && tokens[pos].is_word("all")) {
+        out.rights = {TableRight::Insert, TableRight::Update, TableRight::Delete};
         ++pos;
+        if (pos < tokens.size() && tokens[pos].is_word("privileges")) ++pos;
+    } else {
+        while (true) {
+            if (pos >= tokens.size()) {
+                error = syntax_error_at(tokens, pos);
+                return false;
+            }
+            if (tokens[pos].is_word("insert")) {
+                out.rights.push_back(TableRight::Insert);
+            } else if (tokens[pos].is_word("update")) {
+                out.rights.push_back(TableRight::Update);
+            } else if (tokens[pos].is_word("delete")) {
+                out.rights.push_back(TableRight::Delete);
+            } else {
+                error = errors::not_implemented("GRANT " + std::string(tokens[pos].text));
+                return false;
+            }
+            ++pos;
+            if (pos >= tokens.size() || !tokens[pos].is_symbol(",")) break;
+            ++pos;
+        }
     }
+    return parse_grant_target(tokens, pos, out.table, out.grantees, error);
 }
 
 std::vector<std::string_view> split_statements(std::string_view script) {

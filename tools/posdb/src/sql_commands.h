@@ -1,5 +1,6 @@
 // The statements the engine handles itself instead of handing to SQLite:
-// CREATE PROCEDURE and GRANT EXECUTE, plus splitting a script into statements.
+// CREATE PROCEDURE and GRANT, plus splitting a script into statements and
+// refusing SQLite's own commands.
 #pragma once
 
 #include <string>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "error.h"
+#include "rights.h"
 
 namespace posdb {
 
@@ -31,12 +33,25 @@ struct GrantExecute {
     std::vector<std::string> grantees;
 };
 
-enum class CommandKind { Sql, CreateProcedure, Grant };
+// GRANT INSERT, UPDATE, DELETE or ALL [PRIVILEGES] ON table TO users.
+struct GrantTable {
+    std::vector<TableRight> rights;
+    QualifiedName table;
+    std::vector<std::string> grantees;
+};
+
+// SqliteOnly: ATTACH, DETACH, VACUUM and PRAGMA (also behind EXPLAIN), which
+// reach SQLite's files and settings; the engine has no such commands.
+enum class CommandKind { Sql, CreateProcedure, Grant, GrantTable, SqliteOnly };
 
 CommandKind classify(std::string_view statement);
 
+// The word that names the statement's command, past EXPLAIN [QUERY PLAN].
+std::string_view command_keyword(std::string_view statement);
+
 bool parse_create_procedure(std::string_view statement, CreateProcedure& out, DbError& error);
 bool parse_grant(std::string_view statement, GrantExecute& out, DbError& error);
+bool parse_grant_table(std::string_view statement, GrantTable& out, DbError& error);
 
 // Splits at semicolons outside strings, comments and BEGIN ... END blocks.
 // Empty statements are dropped.

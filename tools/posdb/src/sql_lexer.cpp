@@ -62,12 +62,19 @@ std::string to_lower(std::string_view s) {
     return out;
 }
 
+std::string to_upper(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
 bool Token::is_word(std::string_view word) const {
     return kind == TokenKind::Identifier && equals_ignore_case(text, word);
 }
 
 std::vector<Token> tokenize(std::string_view s) {
     std::vector<Token> tokens;
+    tokens.reserve(s.size() / 4 + 4);  // most statements without growing
     size_t i = 0;
     auto push = [&](TokenKind kind, size_t begin, size_t end) {
         tokens.push_back(Token{kind, begin, end, s.substr(begin, end - begin)});

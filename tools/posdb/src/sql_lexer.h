@@ -42,5 +42,6 @@ std::string identifier_value(const Token& token);
 
 bool equals_ignore_case(std::string_view a, std::string_view b);
 std::string to_lower(std::string_view s);
+std::string to_upper(std::string_view s);
 
 }  // namespace posdb

@@ -42,6 +42,12 @@ std::string display_table_name(std::string_view physical) {
     return std::string(physical.substr(sep + kSeparator.size()));
 }
 
+std::string table_owner(std::string_view physical) {
+    size_t sep = physical.find(kSeparator);
+    if (sep == std::string_view::npos || sep == 0) return std::string();
+    return std::string(physical.substr(0, sep));
+}
+
 std::string rewrite_owner_names(std::string_view sql, const OwnerTest& is_owner) {
     const std::vector<Token> tokens = tokenize(sql);
     std::string out;

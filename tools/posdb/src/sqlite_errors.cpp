@@ -49,12 +49,19 @@ DbError map_sqlite_error(int result_code, std::string_view message) {
             return errors::syntax_error(rest.substr(0, rest.find("\": syntax error")));
         }
         if (message == "incomplete input") return errors::syntax_error("end of statement");
+        // An unterminated string or name, or a malformed hex literal.
+        if (starts_with(message, "unrecognized token: \"")) {
+            std::string_view token = message.substr(21);
+            if (!token.empty() && token.back() == '"') token.remove_suffix(1);
+            return errors::syntax_error(token);
+        }
         if (starts_with(message, "table ") && message.find(" already exists") != std::string_view::npos) {
             std::string_view name = message.substr(6, message.find(" already exists") - 6);
             return errors::item_exists(table_from_message(name));
         }
         return errors::runtime(message);
     }
+    if (primary == SQLITE_TOOBIG) return DbError{"22001", -638, "Right truncation of string data"};
     if (primary == SQLITE_CONSTRAINT)
         return DbError{"23000", -193, "Integrity constraint violation: " + std::string(message)};
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)

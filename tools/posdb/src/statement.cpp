@@ -27,9 +27,16 @@ std::unique_ptr<Statement> Statement::prepare(Session& session, std::string_view
         case CommandKind::Grant:
             if (!parse_grant(sql, st->grant_, error)) return nullptr;
             return st;
+        case CommandKind::GrantTable:
+            if (!parse_grant_table(sql, st->grant_table_, error)) return nullptr;
+            return st;
+        case CommandKind::SqliteOnly:
+            error = errors::permission_denied(to_upper(command_keyword(sql)) + " is not available");
+            return nullptr;
         case CommandKind::Sql:
             break;
     }
+    if (!session.refresh_rights(error)) return nullptr;
     std::vector<std::string> owners;
     if (!session.catalogue().owner_names(owners, error)) {
         session.note_failure(error);
@@ -75,7 +82,29 @@ bool Statement::compile(std::string_view sqlite_text, DbError& error) {
     return true;
 }
 
-bool Statement::execute(DbError& error) {
+int Statement::step(DbError& error, RunControl* control) {
+    int rc;
+    {
+        RunControl::Run run(session_.db(), control);
+        rc = sqlite3_step(stmt_);
+    }
+    // A result that came too late is not delivered; a change that was made
+    // is reported as made.
+    const bool late = (rc == SQLITE_ROW || (rc == SQLITE_DONE && sqlite3_stmt_readonly(stmt_))) &&
+                      control && control->overran();
+    if (late)
+        rc = SQLITE_INTERRUPT;
+    else if (rc == SQLITE_ROW || rc == SQLITE_DONE)
+        return rc;
+    if (rc == SQLITE_INTERRUPT && control && control->stop() != RunControl::Stop::None)
+        error = control->stop() == RunControl::Stop::Timeout ? errors::timeout_expired() : errors::cancelled();
+    else
+        error = session_.sqlite_error(sqlite3_extended_errcode(session_.db()));
+    sqlite3_reset(stmt_);
+    return rc;
+}
+
+bool Statement::execute(DbError& error, RunControl* control) {
     close_cursor();
     if (!session_.check_alive(error) || !session_.begin_if_needed(error)) return false;
     switch (kind_) {
@@ -87,12 +116,19 @@ bool Statement::execute(DbError& error) {
             row_count_ = 0;
             return true;
         case CommandKind::Grant:
-            if (!session_.catalogue().grant_execute(session_.user(), grant_, error)) {
+        case CommandKind::GrantTable: {
+            const bool granted =
+                kind_ == CommandKind::Grant
+                    ? session_.catalogue().grant_execute(session_.user(), grant_, error)
+                    : session_.catalogue().grant_table(session_.user(), grant_table_, error);
+            if (!granted) {
                 session_.note_failure(error);
                 return false;
             }
             row_count_ = 0;
             return true;
+        }
+        case CommandKind::SqliteOnly:  // refused when prepared
         case CommandKind::Sql:
             break;
     }
@@ -102,14 +138,12 @@ bool Statement::execute(DbError& error) {
     }
     sqlite3* db = session_.db();
     const long long changes_before = sqlite3_total_changes64(db);
-    int rc = sqlite3_step(stmt_);
+    const int rc = step(error, control);
     if (rc == SQLITE_ROW) {
         pending_row_ = true;
     } else if (rc == SQLITE_DONE) {
         sqlite3_reset(stmt_);
     } else {
-        error = session_.sqlite_error(sqlite3_extended_errcode(db));
-        sqlite3_reset(stmt_);
         return false;
     }
     row_count_ = column_count() > 0 ? -1 : sqlite3_total_changes64(db) - changes_before;
@@ -125,7 +159,7 @@ ColumnInfo Statement::column(int index) const {
     return describe_column(name ? name : "", declared ? declared : "", value_type);
 }
 
-Statement::Fetch Statement::fetch(DbError& error) {
+Statement::Fetch Statement::fetch(DbError& error, RunControl* control) {
     on_row_ = false;
     if (!stmt_ || column_count() == 0) return Fetch::NoData;
     if (!session_.check_alive(error)) return Fetch::Error;
@@ -135,7 +169,7 @@ Statement::Fetch Statement::fetch(DbError& error) {
         return Fetch::Row;
     }
     if (sqlite3_stmt_busy(stmt_) == 0) return Fetch::NoData;  // result already ended
-    int rc = sqlite3_step(stmt_);
+    const int rc = step(error, control);
     if (rc == SQLITE_ROW) {
         on_row_ = true;
         return Fetch::Row;
@@ -144,8 +178,6 @@ Statement::Fetch Statement::fetch(DbError& error) {
         sqlite3_reset(stmt_);
         return Fetch::NoData;
     }
-    error = session_.sqlite_error(sqlite3_extended_errcode(session_.db()));
-    sqlite3_reset(stmt_);
     return Fetch::Error;
 }
 

@@ -8,6 +8,7 @@
 
 #include "column_types.h"
 #include "error.h"
+#include "run_control.h"
 #include "sql_commands.h"
 #include "value_convert.h"
 
@@ -29,13 +30,14 @@ public:
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
-    bool execute(DbError& error);
+    // control, when given, may stop the statement while SQLite works on it.
+    bool execute(DbError& error, RunControl* control = nullptr);
 
     int column_count() const;
     ColumnInfo column(int index) const;  // 0-based
 
     enum class Fetch { Row, NoData, Error };
-    Fetch fetch(DbError& error);
+    Fetch fetch(DbError& error, RunControl* control = nullptr);
     bool on_row() const { return on_row_; }
     Cell cell(int index) const;  // 0-based, current row
 
@@ -48,12 +50,15 @@ public:
 private:
     Statement(Session& session, CommandKind kind, std::string text);
     bool compile(std::string_view sqlite_text, DbError& error);
+    // One step of SQLite's work, with the error of a failed one.
+    int step(DbError& error, RunControl* control);
 
     Session& session_;
     CommandKind kind_;
     std::string text_;
     CreateProcedure create_;
     GrantExecute grant_;
+    GrantTable grant_table_;
     sqlite3_stmt* stmt_ = nullptr;
     bool pending_row_ = false;  // execute() stepped onto the first row already
     bool on_row_ = false;

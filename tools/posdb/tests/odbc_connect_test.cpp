@@ -38,7 +38,7 @@ TEST_F(Connect, DriverConnectWithUserAndPassword) {
 TEST_F(Connect, DatabaseInTheConnectionStringWins) {
     TempDir dir;
     make_demo_database(dir.file("other.db"));
-    Connection direct("DSN=CorvaneNoFile;DATABASE=" + dir.file("other.db") + ";UID=clerk;PWD=clerk");
+    Connection direct("DSN=CorvaneNoFile;DATABASE=" + dir.file("other.db") + ";UID=DBA;PWD=sql");
     ASSERT_TRUE(direct.connected()) << direct.diag().message;
     direct.run("delete from corvane.rvc_def");
     Connection demo("Corvane", "clerk", "clerk");
@@ -97,7 +97,7 @@ TEST_F(Connect, DriverDescribesItself) {
 }
 
 TEST_F(Connect, TransactionsInManualCommitMode) {
-    Connection c("Corvane", "tarvel", "tarvel");
+    Connection c("Corvane", "DBA", "sql");
     ASSERT_EQ(SQLSetConnectAttr(c.handle(), SQL_ATTR_AUTOCOMMIT,
                                 reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
               SQL_SUCCESS);

@@ -125,7 +125,7 @@ TEST_F(Results, PreparedStatementRunsAgainFromTheStart) {
 }
 
 TEST_F(Results, RowCountOfChangesAndColumnAttributes) {
-    Connection c("Corvane", "tarvel", "tarvel");
+    Connection c("Corvane", "DBA", "sql");
     Statement ins(c);
     ASSERT_EQ(ins.exec("insert into corvane.rvc_def values (6, 'Beach Grill')"), SQL_SUCCESS);
     SQLLEN count = 0;

@@ -1,6 +1,7 @@
 // Sessions on a database file: logging in, the SQL the engine accepts and
 // how it fails, and what happens when the file goes away.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -67,7 +68,7 @@ TEST_F(SessionTest, StringConcatenatesWithNullAsEmpty) {
 }
 
 TEST_F(SessionTest, SqliteErrorsReadLikeTheEngine) {
-    auto s = test::login(db_, "tarvel", "tarvel");
+    auto s = test::login(db_, "DBA", "sql");
     DbError e = test::failure(*s, "select * from corvane.no_such_table");
     EXPECT_EQ(e.sqlstate, "42S02");
     EXPECT_EQ(e.native, -141);
@@ -89,15 +90,18 @@ TEST_F(SessionTest, SqliteErrorsReadLikeTheEngine) {
     EXPECT_EQ(test::failure(*s, "select * from corvane.rvc_def where obj_num = ?").sqlstate, "07002");
 }
 
-TEST_F(SessionTest, TablesWithoutOwnerWorkAsInSqlite) {
+TEST_F(SessionTest, TablesWithoutOwnerBelongToDba) {
+    auto dba = test::login(db_, "DBA", "sql");
+    test::query(*dba, "create table notes(id integer, body varchar(20))");
+    test::query(*dba, "insert into notes values (1, 'check printer')");
     auto s = test::login(db_, "tarvel", "tarvel");
-    test::query(*s, "create table notes(id integer, body varchar(20))");
-    test::query(*s, "insert into notes values (1, 'check printer')");
     EXPECT_EQ(test::query(*s, "select body from notes"), (test::Rows{{"check printer"}}));
+    EXPECT_EQ(test::failure(*s, "insert into notes values (2, 'x')").sqlstate, "42501");
+    EXPECT_EQ(test::failure(*s, "create table scratch(a integer)").sqlstate, "42501");
 }
 
 TEST_F(SessionTest, RowCountsOfChanges) {
-    auto s = test::login(db_, "tarvel", "tarvel");
+    auto s = test::login(db_, "DBA", "sql");
     DbError e;
     auto st = Statement::prepare(*s, "update corvane.tmed_def set name = upper(name) where type = 'T'", e);
     ASSERT_TRUE(st && st->execute(e)) << e.message;
@@ -108,7 +112,7 @@ TEST_F(SessionTest, RowCountsOfChanges) {
 }
 
 TEST_F(SessionTest, ManualCommitModeRollsBack) {
-    auto s = test::login(db_, "tarvel", "tarvel");
+    auto s = test::login(db_, "DBA", "sql");
     s->set_autocommit(false);
     test::query(*s, "delete from corvane.rvc_def");
     DbError e;
@@ -130,6 +134,21 @@ TEST_F(SessionTest, DeletedFileBreaksTheSession) {
     // A new file at the same place does not bring the old session back.
     test::make_demo_database(db_);
     EXPECT_EQ(test::failure(*s, "select 1").sqlstate, "08S01");
+    EXPECT_TRUE(s->lost());
+}
+
+TEST_F(SessionTest, FailuresOfOtherFilesLeaveTheSessionAlive) {
+    auto s = test::login(db_, "tarvel", "tarvel");
+    // A temporary file that cannot be opened or written is not the database.
+    for (int code : {SQLITE_CANTOPEN, SQLITE_IOERR_WRITE, SQLITE_IOERR_FSYNC}) {
+        const DbError e = s->sqlite_error(code);
+        EXPECT_EQ(e.sqlstate, "HY000") << code << ": " << e.message;
+        EXPECT_FALSE(s->lost()) << code;
+    }
+    EXPECT_EQ(test::query(*s, "select count(*) from corvane.rvc_def"), (test::Rows{{"5"}}));
+    // The same failure with the file gone is the end of the session.
+    ASSERT_EQ(std::remove(db_.c_str()), 0);
+    EXPECT_EQ(s->sqlite_error(SQLITE_IOERR_READ).sqlstate, "08S01");
     EXPECT_TRUE(s->lost());
 }
 

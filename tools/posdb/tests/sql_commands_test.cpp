@@ -13,6 +13,16 @@ TEST(Classify, RecognisesTheEngineCommands) {
     EXPECT_EQ(classify("grant EXECUTE on tarvel.sp_PvoFo_DoProrate TO PUBLIC"), CommandKind::Grant);
     EXPECT_EQ(classify("create table procedure_log(x integer)"), CommandKind::Sql);
     EXPECT_EQ(classify("select 'grant' from corvane.rvc_def"), CommandKind::Sql);
+    EXPECT_EQ(classify("grant insert, delete on corvane.rvc_def to clerk"), CommandKind::GrantTable);
+}
+
+TEST(Classify, SqlitesOwnCommandsAlsoBehindExplain) {
+    for (const char* sql : {"ATTACH 'x.db' AS x", "detach x", "vacuum into 'y.db'", "pragma writable_schema = 1",
+                            "explain vacuum", "EXPLAIN QUERY PLAN attach 'x.db' as x", "/* c */ Pragma x"})
+        EXPECT_EQ(classify(sql), CommandKind::SqliteOnly) << sql;
+    EXPECT_EQ(command_keyword("explain query plan Vacuum into 'y.db'"), "Vacuum");
+    for (const char* sql : {"select 'attach'", "select pragma from t", "explain select 1", "explain"})
+        EXPECT_EQ(classify(sql), CommandKind::Sql) << sql;
 }
 
 TEST(CreateProcedure, ParsesTheProratingProcedure) {

@@ -244,7 +244,12 @@ TEST_F(DataAccessTest, OpenQueryKeepsItsFirstResult)
     SetStatement(tenders, kTenderLines);
     const std::vector<AnsiString> first = ItemsOf(tenders);
 
-    TQuery& insert = NewQuery();
+    // The POS tables are corvane's: another connection, as DBA, adds a row.
+    TDatabase dba(nullptr);
+    Configure(dba, "DBA", "sql", "DBdba");
+    dba.Open();
+    TQuery insert(nullptr);
+    insert.DatabaseName = "DBdba";
     insert.SQL.Add("insert into corvane.tmed_def values (105, 'Gift Card', 'T')");
     insert.ExecSQL();
 
@@ -417,7 +422,7 @@ TEST_F(DataAccessTest, RejectedStatementRaisesTheDriversMessage)
     EXPECT_FALSE(query.Active());
 
     TQuery& noResult = NewQuery();
-    noResult.SQL.Add("insert into corvane.tmed_def values (106, 'Voucher', 'T')");
+    noResult.SQL.Add("create table tarvel.vouchers(obj_num integer)");
     try {
         noResult.Open();
         FAIL() << "opened";

@@ -63,6 +63,7 @@ struct Stmt : Handle {
     Dbc* dbc;
     std::unique_ptr<Statement> statement;
     bool executed = false;
+    RunControl run;  // time limit and SQLCancel of what runs on this handle
     std::map<SQLUSMALLINT, Binding> bindings;
 
     // Progress of SQLGetData on the current row.

@@ -28,7 +28,8 @@ SQLRETURN execute(Stmt* stmt) {
     stmt->close_cursor();
     stmt->executed = false;
     DbError error;
-    if (!stmt->statement->execute(error)) return stmt->diag.error(error);
+    stmt->run.set_timeout(static_cast<unsigned long>(stmt->query_timeout));
+    if (!stmt->statement->execute(error, &stmt->run)) return stmt->diag.error(error);
     stmt->executed = true;
     return SQL_SUCCESS;
 }
@@ -187,11 +188,13 @@ SQLRETURN SQL_API SQLMoreResults(SQLHSTMT StatementHandle) {
     return SQL_NO_DATA;
 }
 
+// Called from another thread while the statement runs; so it leaves the
+// handle's diagnostics, which belong to that thread's call, alone.
 SQLRETURN SQL_API SQLCancel(SQLHSTMT StatementHandle) {
     Stmt* stmt = as_stmt(StatementHandle);
     if (!stmt) return SQL_INVALID_HANDLE;
-    stmt->diag.clear();
-    return SQL_SUCCESS;  // nothing runs asynchronously
+    stmt->run.cancel();
+    return SQL_SUCCESS;
 }
 
 SQLRETURN SQL_API SQLGetTypeInfo(SQLHSTMT StatementHandle, SQLSMALLINT /*DataType*/) {

@@ -56,7 +56,7 @@ SQLRETURN fetch_next(Stmt* stmt) {
     Statement::Fetch f = Statement::Fetch::NoData;
     DbError error;
     if (stmt->max_rows == 0 || stmt->rows_in_result < stmt->max_rows)
-        f = stmt->statement->fetch(error);
+        f = stmt->statement->fetch(error, &stmt->run);
     if (f == Statement::Fetch::Error) return stmt->diag.error(error);
     if (f == Statement::Fetch::NoData) {
         stmt->statement->close_cursor();

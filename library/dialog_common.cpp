@@ -1,15 +1,8 @@
 #include "dialog_common.h"
 
-#include <cwchar>
+#include "font_choice.h"
 
-void CoverScreen(CWnd& dialog)
-{
-    const int w = GetSystemMetrics(SM_CXSCREEN);
-    const int h = GetSystemMetrics(SM_CYSCREEN);
-    dialog.SetWindowPos(&CWnd::wndTop, 0, 0, w, h, SWP_SHOWWINDOW);
-    dialog.SetForegroundWindow();
-    dialog.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-}
+#include <cwchar>
 
 void DialogEdges(const CWnd& dialog, int& R, int& B)
 {
@@ -19,14 +12,22 @@ void DialogEdges(const CWnd& dialog, int& R, int& B)
     B = window.bottom;
 }
 
-void CreateListFont(CFont& font, const CString& face)
+void CreateListFont(CFont& font, const CString& face, int height)
 {
     LOGFONTW logFont = {};
-    logFont.lfHeight = 18;
+    logFont.lfHeight = height;
     logFont.lfWeight = FW_NORMAL;
     // The face field holds 31 characters: a longer name is cut there.
     wcsncpy(logFont.lfFaceName, face, LF_FACESIZE - 1);
     font.CreateFontIndirect(&logFont);
+}
+
+void CreateListFont(CFont& font, const ListFontLook& look)
+{
+    if (look.face)
+        CreateListFont(font, Wide(look.face), look.height);
+    else
+        CreateListFont(font, HasRegistryFontName() ? GetRegistryFontName() : GetFaceNameForLocale(), look.height);
 }
 
 void Place(CWnd& control, const LayoutRect& rect, BOOL repaint)
@@ -34,12 +35,12 @@ void Place(CWnd& control, const LayoutRect& rect, BOOL repaint)
     control.MoveWindow(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, repaint);
 }
 
-void SetUpListColumn(CListCtrl& list, CMyHeaderCtrl& header, const CString& heading)
+void SetUpListColumn(CListCtrl& list, CMyHeaderCtrl& header, const CString& heading, int extra)
 {
     CRect client;
     list.GetClientRect(client);
     list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    list.InsertColumn(0, heading, LVCFMT_LEFT, client.Width() + 450, -1);
+    list.InsertColumn(0, heading, LVCFMT_LEFT, client.Width() + extra, -1);
     header.SubclassWindow(list.GetHeaderCtrlHandle());
 }
 
@@ -66,15 +67,15 @@ void PressKeys(CListCtrl& list, UINT key, int count)
 void DressButton(CMyButton& button, const ButtonLook& look)
 {
     button.SetWindowText(L"");
-    button.SetText(look.caption ? look.caption : L"");
+    button.SetText(look.caption ? Wide(look.caption) : L"");
     button.SetBitmapID(look.bitmap);
     button.SetBitmapHAlign(1);
-    button.SetBitmapVAlign(1);
+    button.SetBitmapVAlign(look.bitmapVAlign);
     button.SetBackColor(RGB(192, 192, 192));
     if (look.caption) {
         button.SetTextHAlign(1);
         button.SetTextVAlign(1);
-        button.SetFont(L"Arial", 18, 1, 0, 0);
+        button.SetFont(L"Arial", look.fontHeight, 1, 0, 0);
     }
     if (look.setColor)
         button.SetTextColor(look.captionColor);
@@ -82,6 +83,8 @@ void DressButton(CMyButton& button, const ButtonLook& look)
         button.SetBitmapYOffset(look.bitmapYOffset);
     if (look.textYOffset)
         button.SetTextYOffset(look.textYOffset);
-    button.SetRounded(1);
+#if !defined(RILO_FLAVOUR_CE)
+    button.SetRounded(1); // the CE 3.0 button is always bevelled
+#endif
     button.Invalidate(TRUE);
 }

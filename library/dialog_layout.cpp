@@ -57,3 +57,31 @@ GuestLayout LayOutGuest(int R, int B)
     l.exit = {2, B - hb - 5, R - 2, B - 5};
     return l;
 }
+
+Ce30Screen Ce30ScreenFor(int screenWidth, int screenHeight)
+{
+    const bool small = screenWidth < 480 || screenHeight < 640;
+    return small ? Ce30Screen{false, 1, 26} : Ce30Screen{true, 2, 52};
+}
+
+GuestLayout LayOutGuestCe30(int R, int B, int H, const Ce30Screen& screen)
+{
+    GuestLayout l;
+    const int g = screen.g;
+    const int L = screen.large ? 124 : 85;
+    const int x0 = screen.large ? 60 : 30;
+    l.title = {0, 0, R, 25};
+    l.list = {0, 30, R, L};
+    l.icon = {10, L + 5, 26 * g, L + 5 + 25 * g};
+    l.messageIndicator = {x0, L + 5 - 5 * g, 200 * g, L + 5 + 20 * g};
+    l.locatorIndicator = {x0, L + 5 + 20 * g, 200 * g, L + 5 + 45 * g};
+    const int t1 = Truncated(H, 0.5);
+    const int hb = Truncated(B - t1, 0.33);
+    const int u = R / 3;
+    for (int row = 0; row < 2; ++row)
+        for (int column = 0; column < 3; ++column)
+            l.functions[row * 3 + column] = {column * u + 2, t1 + row * hb, (column + 1) * u - 2,
+                                             t1 + (row + 1) * hb};
+    l.exit = {2, t1 + 2 * hb, R - 2, t1 + 3 * hb};
+    return l;
+}

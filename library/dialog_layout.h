@@ -35,3 +35,15 @@ struct GuestLayout {
     LayoutRect exit;
 };
 GuestLayout LayOutGuest(int R, int B);
+
+// CE 3.0: the screen class, decided once per dialog from the screen size.
+struct Ce30Screen {
+    bool large;        // width 480 or more and height 640 or more
+    int g;             // 1 small, 2 large
+    int taskBarHeight; // when no task-bar window says otherwise
+};
+Ce30Screen Ce30ScreenFor(int screenWidth, int screenHeight);
+
+// CE 3.0 guest dialog: H is the height of the window rectangle after the
+// dialog rose over the task bar, B its bottom.
+GuestLayout LayOutGuestCe30(int R, int B, int H, const Ce30Screen& screen);

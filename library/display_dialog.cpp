@@ -1,15 +1,8 @@
 #include "display_dialog.h"
 
 #include "build_flavour.h"
+#include "placement.h"
 #include "resources/resource.h"
-
-namespace {
-
-// Fonts and pictures of this build's display dialog.
-const wchar_t kListFace[] = L"Courier New";
-constexpr int kTitleFontHeight = 16;
-
-} // namespace
 
 BEGIN_MESSAGE_MAP(CIddDlgShort32, CDialog)
     ON_BN_CLICKED(IDC_SHORT_EXIT, OnExit)
@@ -18,7 +11,7 @@ BEGIN_MESSAGE_MAP(CIddDlgShort32, CDialog)
     ON_BN_CLICKED(IDC_SHORT_PAGEDOWN, OnPageDown)
     ON_BN_CLICKED(IDC_SHORT_PAGEUP, OnPageUp)
     ON_NOTIFY(NM_CLICK, IDC_SHORT_LINES, OnListClick)
-    ON_WM_SETTINGCHANGE()
+    RILO_ON_WM_SETTINGCHANGE()
 END_MESSAGE_MAP()
 
 CIddDlgShort32::CIddDlgShort32(CWnd* parent)
@@ -51,14 +44,15 @@ void CIddDlgShort32::DoDataExchange(CDataExchange* pDX)
 BOOL CIddDlgShort32::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    CoverScreen(*this);
-    CreateListFont(m_listFont, kListFace);
+    const Placement placement = PlaceDialog(*this, m_pWndEmptyCB, DialogKind::Display);
+    const DisplayLooks looks = DisplayLooksFor(kBuild, placement.screen.large);
+    CreateListFont(m_listFont, looks.list);
     int R = 0, B = 0;
     DialogEdges(*this, R, B);
     const DisplayLayout layout = LayOutDisplay(R, B);
 
     Place(m_titleLabel, layout.title);
-    m_titleLabel.SetFont(L"Arial", kTitleFontHeight, 1, 0, 0, 0, 0);
+    m_titleLabel.SetFont(L"Arial", looks.titleFontHeight, 1, 0, 0, 0, 0);
     m_titleLabel.SetAlign(1);
     m_titleLabel.SetWindowText(m_title);
 
@@ -70,11 +64,16 @@ BOOL CIddDlgShort32::OnInitDialog()
     Place(m_back, layout.back);
     Place(m_print, layout.print);
     Place(m_pageUp, layout.pageUp);
-    DressButton(m_pageDown, {IDB_PAGEDOWN, nullptr, 0, false, -8, 0});
-    DressButton(m_exit, {IDB_EXIT, m_exitCaption, RGB(255, 0, 0), true, -8, 20});
-    DressButton(m_back, {IDB_BACK, m_backCaption, RGB(0, 0, 255), true, -8, 20});
-    DressButton(m_print, {IDB_PRINT, m_printCaption, 0, false, -8, 20});
-    DressButton(m_pageUp, {IDB_PAGEUP, nullptr, 0, false, -8, 0});
+    // The captions are the dialog's own (SetButtonTexts), in the build's look.
+    ButtonLook exit = looks.exit, back = looks.back, print = looks.print;
+    exit.caption = reinterpret_cast<const char16_t*>(static_cast<const wchar_t*>(m_exitCaption));
+    back.caption = reinterpret_cast<const char16_t*>(static_cast<const wchar_t*>(m_backCaption));
+    print.caption = reinterpret_cast<const char16_t*>(static_cast<const wchar_t*>(m_printCaption));
+    DressButton(m_pageDown, looks.pageDown);
+    DressButton(m_exit, exit);
+    DressButton(m_back, back);
+    DressButton(m_print, print);
+    DressButton(m_pageUp, looks.pageUp);
     for (CMyButton* button : {&m_pageDown, &m_exit, &m_pageUp})
         button->SetBevelWidth(1);
 

@@ -1,7 +1,7 @@
 #include "guest_dialog.h"
 
-#include "font_choice.h"
 #include "build_flavour.h"
+#include "placement.h"
 #include "resources/resource.h"
 
 #include <cwchar>
@@ -14,7 +14,7 @@ BEGIN_MESSAGE_MAP(CIddDlgGuestFunc32, CDialog)
     ON_BN_CLICKED(IDC_GUEST_ENTER_MESSAGE, OnEnterMessage)
     ON_BN_CLICKED(IDC_GUEST_ENTER_LOCATOR, OnEnterLocator)
     ON_BN_CLICKED(IDC_GUEST_EXIT, OnExit)
-    ON_WM_SETTINGCHANGE()
+    RILO_ON_WM_SETTINGCHANGE()
 END_MESSAGE_MAP()
 
 CIddDlgGuestFunc32::CIddDlgGuestFunc32(CWnd* parent) : CDialog(IDD_DLG_GUESTFUNC32, parent) {}
@@ -41,15 +41,17 @@ void CIddDlgGuestFunc32::DoDataExchange(CDataExchange* pDX)
 BOOL CIddDlgGuestFunc32::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    CoverScreen(*this);
-    const CString face = HasRegistryFontName() ? GetRegistryFontName() : GetFaceNameForLocale();
-    CreateListFont(m_listFont, face);
-    int R = 0, B = 0;
-    DialogEdges(*this, R, B);
-    const GuestLayout layout = LayOutGuest(R, B);
+    const Placement placement = PlaceDialog(*this, m_pWndEmptyCB, DialogKind::Guest);
+    const GuestLooks looks = GuestLooksFor(kBuild, placement.screen.large);
+    CreateListFont(m_listFont, looks.list);
+    CRect window;
+    GetWindowRect(window);
+    const GuestLayout layout = kBuild == Build::Ce30
+                                   ? LayOutGuestCe30(window.right, window.bottom, window.Height(), placement.screen)
+                                   : LayOutGuest(window.right, window.bottom);
 
     Place(m_titleLabel, layout.title);
-    m_titleLabel.SetFont(L"Arial", 18, 1, 0, 0, 0, 0);
+    m_titleLabel.SetFont(L"Arial", looks.titleFontHeight, 1, 0, 0, 0, 0);
     m_titleLabel.SetWindowText(m_title);
     m_titleLabel.SetBorder(2, 1);
     m_titleLabel.SetAlign(1);
@@ -58,7 +60,7 @@ BOOL CIddDlgGuestFunc32::OnInitDialog()
     Place(m_list, layout.list, TRUE);
     m_list.SetFont(&m_listFont, TRUE);
     m_list.SetTextBkColor(RGB(0, 255, 0));
-    SetUpListColumn(m_list, m_header, m_heading);
+    SetUpListColumn(m_list, m_header, m_heading, looks.columnExtra);
     m_list.InsertItem(0, m_guestLine);
 
     Place(m_messageIcon, layout.icon);
@@ -74,24 +76,18 @@ BOOL CIddDlgGuestFunc32::OnInitDialog()
         indicator.label.SetWindowText(indicator.text);
         indicator.label.SetTextColor(indicator.color);
         indicator.label.SetBackColor(RGB(255, 255, 255));
-        indicator.label.SetFont(L"Arial", 14, 1, 0, 0, 0, 0);
+        indicator.label.SetFont(L"Arial", looks.indicatorFontHeight, 1, 0, 0, 0, 0);
         indicator.label.Invalidate(TRUE);
     }
 
     CMyButton* functions[6] = {&m_reservationDetails, &m_guestDetails, &m_guestMessages,
                                &m_guestLocator, &m_enterMessage, &m_enterLocator};
-    const ButtonLook looks[6] = {{IDB_RESERVATION, L"Reservation Details", 0, false, -8, 20},
-                                 {IDB_GUEST_DETAILS, L"Guest Details", 0, false, -8, 20},
-                                 {IDB_GUEST_MESSAGES, L"Guest Messages", 0, false, -8, 20},
-                                 {IDB_GUEST_LOCATOR, L"Guest Locator", 0, false, -8, 20},
-                                 {IDB_ENTER_MESSAGE, L"Enter Message", 0, false, -8, 20},
-                                 {IDB_ENTER_LOCATOR, L"Enter Locator", 0, false, -8, 20}};
     for (int i = 0; i < 6; ++i) {
         Place(*functions[i], layout.functions[i]);
-        DressButton(*functions[i], looks[i]);
+        DressButton(*functions[i], looks.functions[i]);
     }
     Place(m_exit, layout.exit, TRUE);
-    DressButton(m_exit, {IDB_EXIT, L"Exit", RGB(255, 0, 0), true, -8, 20});
+    DressButton(m_exit, looks.exit);
 
     ApplyMode();
     ApplyMarkers();

@@ -1,15 +1,8 @@
 #include "list_dialog.h"
 
 #include "build_flavour.h"
+#include "placement.h"
 #include "resources/resource.h"
-
-namespace {
-
-// Fonts of this build's list-input dialog.
-const wchar_t kListFace[] = L"Courier New";
-constexpr int kTitleFontHeight = 18;
-
-} // namespace
 
 BEGIN_MESSAGE_MAP(CIddDlgList32, CDialog)
     ON_BN_CLICKED(IDC_LIST_LINEDOWN, OnLineDown)
@@ -20,7 +13,7 @@ BEGIN_MESSAGE_MAP(CIddDlgList32, CDialog)
     ON_BN_CLICKED(IDC_LIST_HOME, OnHome)
     ON_BN_CLICKED(IDC_LIST_OK, OnSelect)
     ON_BN_CLICKED(IDC_LIST_ABORT, OnAbort)
-    ON_WM_SETTINGCHANGE()
+    RILO_ON_WM_SETTINGCHANGE()
 END_MESSAGE_MAP()
 
 CIddDlgList32::CIddDlgList32(CWnd* parent) : CDialog(IDD_DLG_LIST32, parent), m_items(new CStringArray) {}
@@ -45,14 +38,15 @@ void CIddDlgList32::DoDataExchange(CDataExchange* pDX)
 BOOL CIddDlgList32::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    CoverScreen(*this);
-    CreateListFont(m_listFont, kListFace);
+    const Placement placement = PlaceDialog(*this, m_pWndEmptyCB, DialogKind::ListInput);
+    const ListInputLooks looks = ListInputLooksFor(kBuild, placement.screen.large);
+    CreateListFont(m_listFont, looks.list);
     int R = 0, B = 0;
     DialogEdges(*this, R, B);
     const ListInputLayout layout = LayOutListInput(R, B);
 
     Place(m_titleLabel, layout.title);
-    m_titleLabel.SetFont(L"Arial", kTitleFontHeight, 1, 0, 0, 0, 0);
+    m_titleLabel.SetFont(L"Arial", looks.titleFontHeight, 1, 0, 0, 0, 0);
     m_titleLabel.SetWindowText(m_title);
     m_titleLabel.SetBorder(2, 1);
     m_titleLabel.SetAlign(1);
@@ -62,15 +56,14 @@ BOOL CIddDlgList32::OnInitDialog()
     m_list.SetFont(&m_listFont, TRUE);
 
     CMyButton* arrows[6] = {&m_lineDown, &m_pageDown, &m_end, &m_lineUp, &m_pageUp, &m_home};
-    const int pictures[6] = {IDB_LINEDOWN, IDB_PAGEDOWN, IDB_END, IDB_LINEUP, IDB_PAGEUP, IDB_HOME};
     for (int k = 0; k < 6; ++k) {
         Place(*arrows[k], layout.arrows[k]);
-        DressButton(*arrows[k], {pictures[k], nullptr, 0, false, 0, 0});
+        DressButton(*arrows[k], looks.arrows[k]);
     }
     Place(m_ok, layout.ok);
     Place(m_abort, layout.abort);
-    DressButton(m_ok, {IDB_OK, L"OK", RGB(0, 127, 0), true, -8, 20});
-    DressButton(m_abort, {IDB_ABORT, L"Abort", RGB(255, 0, 0), true, -8, 20});
+    DressButton(m_ok, looks.ok);
+    DressButton(m_abort, looks.abort);
 
     SetUpListColumn(m_list, m_header, m_heading);
     InsertRows(m_list, *m_items);

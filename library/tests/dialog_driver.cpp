@@ -146,7 +146,9 @@ void SaveScreenshot(HWND window, const std::string& name)
     RECT r;
     GetWindowRect(window, &r);
     const int w = r.right - r.left, h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
+    // From the window's own surface: a window partly above the screen (the
+    // CE 3.0 dialogs rise over the task bar) copies whole.
+    HDC screen = GetWindowDC(window);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -157,7 +159,7 @@ void SaveScreenshot(HWND window, const std::string& name)
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
     SelectObject(memory, old);
     GdiFlush();
 
@@ -176,5 +178,5 @@ void SaveScreenshot(HWND window, const std::string& name)
     }
     DeleteObject(bitmap);
     DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    ReleaseDC(window, screen);
 }

@@ -1,0 +1,97 @@
+// The same request gives the same end codes through every build's exports;
+// settings changes other than the screen change end no dialog.
+#include "dialog_driver.h"
+#include "dialog_exports.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+constexpr int kGuestFunctions[6] = {1015, 1016, 1017, 1018, 1019, 1020};
+constexpr int kGuestExit = 1035, kBack = 1034, kPrint = 1036, kDisplayExit = 1035;
+constexpr int kLineDown = 1038, kEnd = 1040, kOk = 1041, kAbort = 1005;
+
+class EveryBuild : public testing::TestWithParam<size_t> {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_exports.ok()) << AllFlavours()[GetParam()].name; }
+
+    int Guest(int button, unsigned settingFlags = 0)
+    {
+        DialogDriver driver(Steps(button, settingFlags));
+        int code = kUnwritten;
+        m_exports.gstSelect("Guest", "Room  Name", "0412  SMITH", "ML", 0, &code);
+        m_dialogs = driver.Dialogs().size();
+        return code;
+    }
+    int Display(int button, unsigned settingFlags = 0)
+    {
+        DialogDriver driver(Steps(button, settingFlags));
+        int code = kUnwritten;
+        m_exports.display("Room", "a\x1c" "b\x1c", 1, &code);
+        m_dialogs = driver.Dialogs().size();
+        return code;
+    }
+    int List(std::vector<int> buttons, unsigned settingFlags = 0)
+    {
+        std::vector<DialogDriver::Step> steps;
+        if (settingFlags)
+            steps.push_back([settingFlags](HWND d) { SendMessageW(d, WM_SETTINGCHANGE, settingFlags, 0); });
+        steps.push_back([buttons](HWND d) {
+            for (int id : buttons)
+                Click(d, id);
+        });
+        DialogDriver driver(steps);
+        int code = kUnwritten;
+        m_exports.listInput("Select", "Tender", "Cash\x1c" "Card\x1c" "Room\x1c", 0, "1", &code);
+        m_dialogs = driver.Dialogs().size();
+        return code;
+    }
+
+    static std::vector<DialogDriver::Step> Steps(int button, unsigned settingFlags)
+    {
+        std::vector<DialogDriver::Step> steps;
+        if (settingFlags)
+            steps.push_back([settingFlags](HWND d) { SendMessageW(d, WM_SETTINGCHANGE, settingFlags, 0); });
+        steps.push_back([button](HWND d) { Click(d, button); });
+        return steps;
+    }
+
+    DialogExports m_exports{AllFlavours()[GetParam()]};
+    size_t m_dialogs = 0; // dialogs the last call showed
+};
+
+TEST_P(EveryBuild, GuestButtonsGiveTheirCodes)
+{
+    EXPECT_EQ(0, Guest(kGuestExit));
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(i + 1, Guest(kGuestFunctions[i]));
+}
+
+TEST_P(EveryBuild, DisplayAndListCodes)
+{
+    EXPECT_EQ(0, Display(kDisplayExit));
+    EXPECT_EQ(1, Display(kBack));
+    EXPECT_EQ(2, Display(kPrint));
+    EXPECT_EQ(2, List({kLineDown, kOk}));
+    EXPECT_EQ(3, List({kEnd, kOk}));
+    EXPECT_EQ(0, List({kEnd, kAbort}));
+}
+
+TEST_P(EveryBuild, OtherSettingChangesEndNoDialog)
+{
+    for (unsigned flags : {0x3001u, 0x2002u, 0x0001u}) {
+        // A rebuilt dialog would show as a second one.
+        EXPECT_EQ(3, Guest(kGuestFunctions[2], flags)) << std::hex << flags;
+        EXPECT_EQ(1u, m_dialogs) << std::hex << flags;
+        EXPECT_EQ(1, Display(kBack, flags)) << std::hex << flags;
+        EXPECT_EQ(1u, m_dialogs) << std::hex << flags;
+        EXPECT_EQ(2, List({kLineDown, kOk}, flags)) << std::hex << flags;
+        EXPECT_EQ(1u, m_dialogs) << std::hex << flags;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Builds, EveryBuild, testing::Range<size_t>(0, 5));
+
+} // namespace

@@ -75,3 +75,15 @@ void CreateButtonFont(CFont& font, const CString& faceName, int height, BYTE bol
     font.CreateFont(height, 0, 0, 0, bold == 1 ? FW_BOLD : FW_NORMAL, italic, underline, 0, ANSI_CHARSET, 0, 0, 0, 0,
                     faceName);
 }
+
+void PaintBevelledFace(CDC& dc, const CRect& client, COLORREF face, int bevel, bool pressed)
+{
+    CBrush brush(face);
+    dc.FillRect(client, &brush);
+    const COLORREF topLeft = pressed ? RGB(0, 0, 0) : RGB(255, 255, 255);
+    const COLORREF bottomRight = pressed ? RGB(255, 255, 255) : RGB(0, 0, 0);
+    for (int i = 0; i < bevel; ++i) {
+        const CRect ring(client.left + i, client.top + i, client.right - i, client.bottom - i);
+        dc.Draw3dRect(ring, topLeft, bottomRight);
+    }
+}

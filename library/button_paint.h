@@ -30,3 +30,7 @@ void PaintButtonCaption(CDC& dc, const CRect& client, const CRect& measure, cons
 
 // The caption font: bold when bold is 1, the ANSI character set.
 void CreateButtonFont(CFont& font, const CString& faceName, int height, BYTE bold, BYTE italic, BYTE underline);
+
+// The face of the bevelled buttons: the background, then as many rings
+// inward as the bevel width, light top-left when released, dark when held.
+void PaintBevelledFace(CDC& dc, const CRect& client, COLORREF face, int bevel, bool pressed);

@@ -64,6 +64,7 @@ void PressKeys(CListCtrl& list, UINT key, int count)
     list.SetFocus();
 }
 
+#if !defined(RILO_FLAVOUR_WIN32) // the Win32 dialogs dress their buttons their own way
 void DressButton(CMyButton& button, const ButtonLook& look)
 {
     button.SetWindowText(L"");
@@ -88,3 +89,4 @@ void DressButton(CMyButton& button, const ButtonLook& look)
 #endif
     button.Invalidate(TRUE);
 }
+#endif

@@ -84,9 +84,10 @@ extern "C" void rilo_list_input(const char* title, const char* heading, const ch
     const CString versionText = FormattedText(L"%S", ReadText(version).c_str());
     const CString itemText = CodePageText(ReadText(items).c_str());
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    (void)versionText; // shown only by the Win32 workstation build
     const int code = RunDialog([&] {
         std::unique_ptr<CIddDlgList32> dialog(new CIddDlgList32(nullptr));
+        if (kBuild == Build::Win32)
+            dialog->SetVersion(versionText); // only this build shows it
         dialog->SetTitle(titleText);
         dialog->SetHeading(headingText);
         ForEachPiece(itemText, LastPiece::Drop, [&](const CString& item) { dialog->AddItem(item); });

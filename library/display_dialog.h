@@ -2,6 +2,7 @@
 #pragma once
 
 #include "dialog_common.h"
+#include "win32_layout.h"
 
 #include <memory>
 
@@ -23,6 +24,7 @@ public:
     void OnListClick(NMHDR* header, LRESULT* result);
     virtual void OnSettingChange(UINT flags, LPCWSTR section);
     void EndForRebuild() { EndDialog(RESULT_REBUILD); }
+    void OnShowWindow(BOOL show, UINT status); // Win32 build only
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -46,4 +48,5 @@ private:
     CString m_backCaption;
     CString m_printCaption;
     CFont m_listFont; // outlives the list: released with the dialog object
+    HostGeometry m_host = {0, 0, 0, 0}; // Win32 build: the POS front end's window
 };

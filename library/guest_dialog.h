@@ -3,6 +3,7 @@
 #pragma once
 
 #include "dialog_common.h"
+#include "win32_layout.h"
 
 class CIddDlgGuestFunc32 : public CDialog {
 public:
@@ -54,4 +55,8 @@ private:
     int m_mode = 0; // all buttons, for a run without SetMode
     CMyHeaderCtrl m_header;
     CFont m_listFont; // outlives the list: released with the dialog object
+    // The Win32 build shows the guest on two lines instead of the list.
+    CMyStatic m_guestLine1;
+    CMyStatic m_guestLine2;
+    HostGeometry m_host = {0, 0, 0, 0}; // Win32 build: the POS front end's window
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "dialog_common.h"
+#include "win32_layout.h"
 
 #include <memory>
 
@@ -12,6 +13,8 @@ public:
 
     void SetTitle(CString title) { m_title = title; }
     void SetHeading(CString heading) { m_heading = heading; }
+    // The Win32 build shows it in the window caption.
+    void SetVersion(CString version) { m_version = version; }
     void AddItem(CString item) { m_items->Add(item); }
 
     void OnLineDown() { PressKeys(m_list, VK_DOWN, 1); }
@@ -47,4 +50,6 @@ private:
     CString m_heading;
     CMyHeaderCtrl m_header;
     CFont m_listFont; // outlives the list: released with the dialog object
+    CString m_version;
+    HostGeometry m_host = {0, 0, 0, 0}; // Win32 build: the POS front end's window
 };

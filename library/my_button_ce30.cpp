@@ -39,16 +39,10 @@ void CMyButton::OnPaint()
     const int saved = dc.SaveDC();
     CRect client;
     GetClientRect(client);
-    CBrush face(m_faceColor);
-    dc.FillRect(client, &face);
-    // Rings inward: light top-left when released, dark when held down.
-    const COLORREF topLeft = m_pressed ? RGB(0, 0, 0) : RGB(255, 255, 255);
-    const COLORREF bottomRight = m_pressed ? RGB(255, 255, 255) : RGB(0, 0, 0);
-    CRect inner = client;
-    for (int i = 0; i < m_bevelWidth; ++i) {
-        inner = CRect(client.left + i, client.top + i, client.right - i, client.bottom - i);
-        dc.Draw3dRect(inner, topLeft, bottomRight);
-    }
+    PaintBevelledFace(dc, client, m_faceColor, m_bevelWidth, m_pressed != 0);
+    // The caption wraps inside the rings.
+    const int ring = m_bevelWidth > 0 ? m_bevelWidth - 1 : 0;
+    const CRect inner(client.left + ring, client.top + ring, client.right - ring, client.bottom - ring);
     if (m_bitmapId > 0)
         PaintButtonPicture(dc, client, {m_bitmapId, m_bitmapHAlign, m_bitmapVAlign, m_bevelWidth, m_bitmapXOffset,
                                         m_bitmapYOffset});

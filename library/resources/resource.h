@@ -4,6 +4,11 @@
 #ifndef RILO_RESOURCE_H
 #define RILO_RESOURCE_H
 
+#if defined(RILO_FLAVOUR_WIN32)
+/* The Win32 build has templates, controls and pictures of its own. */
+#include "resource_win32.h"
+#else
+
 /* Dialog templates (the device builds). */
 #define IDD_DLG_SHORT32             155     /* display dialog, CIddDlgShort32 */
 #define IDD_DLG_LIST32              160     /* list-input dialog, CIddDlgList32 */
@@ -84,5 +89,7 @@
 #define IDB_GUEST_LOCATOR_SMALL     210     /* 15x16 */
 #define IDB_ENTER_MESSAGE_SMALL     211     /* 17x17 */
 #define IDB_ENTER_LOCATOR_SMALL     212     /* 17x17 */
+
+#endif /* RILO_FLAVOUR_WIN32 */
 
 #endif /* RILO_RESOURCE_H */

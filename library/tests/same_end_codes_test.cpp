@@ -6,12 +6,19 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
-constexpr int kGuestFunctions[6] = {1015, 1016, 1017, 1018, 1019, 1020};
-constexpr int kGuestExit = 1035, kBack = 1034, kPrint = 1036, kDisplayExit = 1035;
-constexpr int kLineDown = 1038, kEnd = 1040, kOk = 1041, kAbort = 1005;
+// The control ids of the device builds' templates and of the Win32 ones.
+struct Ids {
+    int guestFunctions[6];
+    int guestExit, back, print, displayExit;
+    int lineDown, end, ok, abort;
+};
+constexpr Ids kDeviceIds = {{1015, 1016, 1017, 1018, 1019, 1020}, 1035, 1034, 1036, 1035, 1038, 1040, 1041, 1005};
+constexpr Ids kWin32Ids = {{20030, 20031, 20032, 20033, 20034, 20035}, 20020, 20026, 20028, 20020,
+                           20029, 20031, 20032, 20033};
 
 class EveryBuild : public testing::TestWithParam<size_t> {
 protected:
@@ -60,34 +67,35 @@ protected:
 
     DialogExports m_exports{AllFlavours()[GetParam()]};
     size_t m_dialogs = 0; // dialogs the last call showed
+    const Ids& ids = std::string(AllFlavours()[GetParam()].name) == "rilo_lib" ? kWin32Ids : kDeviceIds;
 };
 
 TEST_P(EveryBuild, GuestButtonsGiveTheirCodes)
 {
-    EXPECT_EQ(0, Guest(kGuestExit));
+    EXPECT_EQ(0, Guest(ids.guestExit));
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(i + 1, Guest(kGuestFunctions[i]));
+        EXPECT_EQ(i + 1, Guest(ids.guestFunctions[i]));
 }
 
 TEST_P(EveryBuild, DisplayAndListCodes)
 {
-    EXPECT_EQ(0, Display(kDisplayExit));
-    EXPECT_EQ(1, Display(kBack));
-    EXPECT_EQ(2, Display(kPrint));
-    EXPECT_EQ(2, List({kLineDown, kOk}));
-    EXPECT_EQ(3, List({kEnd, kOk}));
-    EXPECT_EQ(0, List({kEnd, kAbort}));
+    EXPECT_EQ(0, Display(ids.displayExit));
+    EXPECT_EQ(1, Display(ids.back));
+    EXPECT_EQ(2, Display(ids.print));
+    EXPECT_EQ(2, List({ids.lineDown, ids.ok}));
+    EXPECT_EQ(3, List({ids.end, ids.ok}));
+    EXPECT_EQ(0, List({ids.end, ids.abort}));
 }
 
 TEST_P(EveryBuild, OtherSettingChangesEndNoDialog)
 {
     for (unsigned flags : {0x3001u, 0x2002u, 0x0001u}) {
         // A rebuilt dialog would show as a second one.
-        EXPECT_EQ(3, Guest(kGuestFunctions[2], flags)) << std::hex << flags;
+        EXPECT_EQ(3, Guest(ids.guestFunctions[2], flags)) << std::hex << flags;
         EXPECT_EQ(1u, m_dialogs) << std::hex << flags;
-        EXPECT_EQ(1, Display(kBack, flags)) << std::hex << flags;
+        EXPECT_EQ(1, Display(ids.back, flags)) << std::hex << flags;
         EXPECT_EQ(1u, m_dialogs) << std::hex << flags;
-        EXPECT_EQ(2, List({kLineDown, kOk}, flags)) << std::hex << flags;
+        EXPECT_EQ(2, List({ids.lineDown, ids.ok}, flags)) << std::hex << flags;
         EXPECT_EQ(1u, m_dialogs) << std::hex << flags;
     }
 }

@@ -2,39 +2,15 @@
 
 #include "button_paint.h"
 
-IMPLEMENT_DYNAMIC(CMyButton, CWnd)
+IMPLEMENT_DYNAMIC(CMyButton, CMyButtonBase)
 
-BEGIN_MESSAGE_MAP(CMyButton, CWnd)
-    ON_WM_LBUTTONDOWN()
+BEGIN_MESSAGE_MAP(CMyButton, CMyButtonBase)
     ON_WM_PAINT()
-    ON_WM_LBUTTONUP()
 END_MESSAGE_MAP()
 
-CMyButton::CMyButton()
-    : m_faceColor(::GetSysColor(COLOR_BTNFACE)), m_pressedColor(::GetSysColor(COLOR_HIGHLIGHT))
-{
-}
+CMyButton::CMyButton() : m_pressedColor(::GetSysColor(COLOR_HIGHLIGHT)) {}
 
 CMyButton::~CMyButton() = default;
-
-void CMyButton::SetFont(CString faceName, int height, BYTE bold, BYTE italic, BYTE underline)
-{
-    CreateButtonFont(m_font, faceName, height, bold, italic, underline);
-}
-
-void CMyButton::OnLButtonDown(UINT flags, CPoint point)
-{
-    m_pressed = 1;
-    Invalidate(TRUE);
-    CWnd::OnLButtonDown(flags, point);
-}
-
-void CMyButton::OnLButtonUp(UINT flags, CPoint point)
-{
-    m_pressed = 0;
-    Invalidate(TRUE);
-    CWnd::OnLButtonUp(flags, point);
-}
 
 void CMyButton::OnPaint()
 {
@@ -44,9 +20,7 @@ void CMyButton::OnPaint()
     GetClientRect(client);
     CRect inner = client;
     PaintFace(dc, client, inner);
-    if (m_bitmapId > 0)
-        PaintButtonPicture(dc, client, {m_bitmapId, m_bitmapHAlign, m_bitmapVAlign, m_bevelWidth, m_bitmapXOffset,
-                                        m_bitmapYOffset});
+    PaintPicture(dc, client);
     PaintButtonCaption(dc, client, inner,
                        {m_caption, m_textColor, m_font, m_textHAlign, m_textVAlign, m_bevelWidth, m_textYOffset});
     dc.RestoreDC(saved);

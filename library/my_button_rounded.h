@@ -4,34 +4,20 @@
 // Clicking stays with the push button's own processing.
 #pragma once
 
-#include <afxwin.h>
+#include "my_button_base.h"
 
-class CMyButton : public CWnd {
+class CMyButton : public CMyButtonBase {
     DECLARE_DYNAMIC(CMyButton)
 
 public:
     CMyButton();
     ~CMyButton() override;
 
-    void SetText(CString text) { m_caption = text; }
-    void SetBitmapID(int id) { m_bitmapId = id; }
-    void SetBackColor(COLORREF color) { m_faceColor = color; }
     void SetPressedColor(COLORREF color) { m_pressedColor = color; }
-    void SetTextColor(COLORREF color) { m_textColor = color; }
-    void SetBitmapHAlign(int align) { m_bitmapHAlign = align; }
-    void SetBitmapVAlign(int align) { m_bitmapVAlign = align; }
-    void SetTextHAlign(int align) { m_textHAlign = align; }
-    void SetTextVAlign(int align) { m_textVAlign = align; }
-    void SetBevelWidth(int width) { m_bevelWidth = width; }
-    void SetBitmapXOffset(int offset) { m_bitmapXOffset = offset; }
-    void SetBitmapYOffset(int offset) { m_bitmapYOffset = offset; }
     void SetTextYOffset(int offset) { m_textYOffset = offset; }
     void SetRounded(BYTE rounded) { m_rounded = rounded; }
     void SetExtraFlag(BYTE flag) { m_extraFlag = flag; }
-    void SetFont(CString faceName, int height, BYTE bold, BYTE italic, BYTE underline);
 
-    void OnLButtonDown(UINT flags, CPoint point);
-    void OnLButtonUp(UINT flags, CPoint point);
     void OnPaint();
 
 protected:
@@ -40,21 +26,8 @@ protected:
 private:
     void PaintFace(CDC& dc, const CRect& client, CRect& inner);
 
-    BYTE m_pressed = 0;
     BYTE m_rounded = 0;
-    int m_bitmapId = 0;
-    CString m_caption;
-    COLORREF m_faceColor;
     COLORREF m_pressedColor;
-    COLORREF m_textColor = RGB(0, 0, 0);
-    int m_bitmapHAlign = 0;
-    int m_bitmapVAlign = 0;
-    int m_textHAlign = 0;
-    int m_textVAlign = 0;
-    int m_bevelWidth = 1;
-    int m_bitmapXOffset = 0;
-    int m_bitmapYOffset = 0;
     int m_textYOffset = 0;
-    CFont m_font;
-    BYTE m_extraFlag = 1;
+    BYTE m_extraFlag = 1; // nothing reads it
 };

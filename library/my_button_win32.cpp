@@ -2,36 +2,11 @@
 
 #include "button_paint.h"
 
-IMPLEMENT_DYNAMIC(CMyButton, CWnd)
+IMPLEMENT_DYNAMIC(CMyButton, CMyButtonBase)
 
-BEGIN_MESSAGE_MAP(CMyButton, CWnd)
-    ON_WM_LBUTTONDOWN()
+BEGIN_MESSAGE_MAP(CMyButton, CMyButtonBase)
     ON_WM_PAINT()
-    ON_WM_LBUTTONUP()
 END_MESSAGE_MAP()
-
-CMyButton::CMyButton() : m_faceColor(::GetSysColor(COLOR_BTNFACE)) {}
-
-CMyButton::~CMyButton() = default;
-
-void CMyButton::SetFont(CString faceName, int height, BYTE bold, BYTE italic, BYTE underline)
-{
-    CreateButtonFont(m_font, faceName, height, bold, italic, underline);
-}
-
-void CMyButton::OnLButtonDown(UINT flags, CPoint point)
-{
-    m_pressed = 1;
-    Invalidate(TRUE);
-    CWnd::OnLButtonDown(flags, point);
-}
-
-void CMyButton::OnLButtonUp(UINT flags, CPoint point)
-{
-    m_pressed = 0;
-    Invalidate(TRUE);
-    CWnd::OnLButtonUp(flags, point);
-}
 
 void CMyButton::OnPaint()
 {
@@ -40,9 +15,7 @@ void CMyButton::OnPaint()
     CRect client;
     GetClientRect(client);
     PaintBevelledFace(dc, client, m_faceColor, m_bevelWidth, m_pressed != 0);
-    if (m_bitmapId > 0)
-        PaintButtonPicture(dc, client, {m_bitmapId, m_bitmapHAlign, m_bitmapVAlign, m_bevelWidth, m_bitmapXOffset,
-                                        m_bitmapYOffset});
+    PaintPicture(dc, client);
     CString text;
     GetWindowText(text);
     dc.SetBkMode(TRANSPARENT);

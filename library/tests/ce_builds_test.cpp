@@ -61,28 +61,10 @@ LOGFONTW ListFont(HWND dialog, int id)
     return lf;
 }
 
-// Whether the library's bitmap shows unchanged at (x, y) of the window.
+// Whether the build's bitmap shows unchanged at (x, y) of the window.
 bool ShowsBitmap(HWND window, const Flavour& build, int id, int x, int y)
 {
-    HMODULE module = GetModuleHandleA(BesideProgram(build.path).c_str());
-    HBITMAP bitmap = LoadBitmapW(module, MAKEINTRESOURCEW(id));
-    if (!bitmap)
-        return false;
-    BITMAP info = {};
-    GetObjectW(bitmap, sizeof info, &info);
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    PaintNow(GetAncestor(window, GA_ROOT));
-    HDC dc = GetDC(window);
-    bool same = true;
-    for (int row = 0; row < info.bmHeight && same; ++row)
-        for (int column = 0; column < info.bmWidth && same; ++column)
-            same = GetPixel(dc, x + column, y + row) == GetPixel(memory, column, row);
-    ReleaseDC(window, dc);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    DeleteObject(bitmap);
-    return same;
+    return ShowsBitmapAt(window, GetModuleHandleA(BesideProgram(build.path).c_str()), id, x, y);
 }
 
 RECT ClientOf(HWND window)

@@ -122,6 +122,40 @@ COLORREF PixelOf(HWND window, int x, int y)
     return color;
 }
 
+bool ShowsBitmapAt(HWND window, HMODULE module, int id, int x, int y)
+{
+    HBITMAP bitmap = LoadBitmapW(module, MAKEINTRESOURCEW(id));
+    if (!bitmap)
+        return false;
+    BITMAP info = {};
+    GetObjectW(bitmap, sizeof info, &info);
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    PaintNow(GetAncestor(window, GA_ROOT));
+    HDC dc = GetDC(window);
+    bool same = true;
+    for (int row = 0; row < info.bmHeight && same; ++row)
+        for (int column = 0; column < info.bmWidth && same; ++column)
+            same = GetPixel(dc, x + column, y + row) == GetPixel(memory, column, row);
+    ReleaseDC(window, dc);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+    return same;
+}
+
+SIZE BitmapSize(HMODULE module, int id)
+{
+    SIZE size = {0, 0};
+    if (HBITMAP bitmap = LoadBitmapW(module, MAKEINTRESOURCEW(id))) {
+        BITMAP info = {};
+        GetObjectW(bitmap, sizeof info, &info);
+        size = {info.bmWidth, info.bmHeight};
+        DeleteObject(bitmap);
+    }
+    return size;
+}
+
 int ItemCount(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
 
 int SelectedItem(HWND list)

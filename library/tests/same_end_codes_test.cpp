@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -98,6 +99,45 @@ TEST_P(EveryBuild, OtherSettingChangesEndNoDialog)
         EXPECT_EQ(2, List({ids.lineDown, ids.ok}, flags)) << std::hex << flags;
         EXPECT_EQ(1u, m_dialogs) << std::hex << flags;
     }
+}
+
+TEST_P(EveryBuild, ScreenChangeRebuildsOnlyOnEmbeddedCompact7)
+{
+    // The builds in loader order: riloEC7, riloCE5, riloCE, riloHeron, rilo_lib.
+    const bool rebuilds[5] = {true, false, false, false, false};
+    const size_t expected = rebuilds[GetParam()] ? 2u : 1u;
+    EXPECT_EQ(4, Guest(ids.guestFunctions[3], 0x3002));
+    EXPECT_EQ(expected, m_dialogs);
+    EXPECT_EQ(1, Display(ids.back, 0x3002));
+    EXPECT_EQ(expected, m_dialogs);
+    EXPECT_EQ(2, List({ids.lineDown, ids.ok}, 0x3002));
+    EXPECT_EQ(expected, m_dialogs);
+}
+
+HHOOK g_blocker = nullptr;
+// Refuses the creation of every dialog window of this thread.
+LRESULT CALLBACK RefuseDialogs(int code, WPARAM wParam, LPARAM lParam)
+{
+    wchar_t name[16] = L"";
+    if (code == HCBT_CREATEWND && GetClassNameW(reinterpret_cast<HWND>(wParam), name, 16) &&
+        wcscmp(name, L"#32770") == 0)
+        return 1;
+    return CallNextHookEx(g_blocker, code, wParam, lParam);
+}
+
+TEST_P(EveryBuild, DialogThatCannotRunGivesMinusOne)
+{
+    g_blocker = SetWindowsHookExW(WH_CBT, RefuseDialogs, nullptr, GetCurrentThreadId());
+    ASSERT_NE(nullptr, g_blocker);
+    int display = kUnwritten, list = kUnwritten, guest = kUnwritten;
+    m_exports.display("Room", "a\x1c", 1, &display);
+    m_exports.listInput("Select", "Tender", "Cash\x1c", 0, "1", &list);
+    m_exports.gstSelect("Guest", "Room", "0412", "ML", 0, &guest);
+    m_exports.shortInq("a\x1c", "1"); // returns without an end code
+    UnhookWindowsHookEx(g_blocker);
+    EXPECT_EQ(-1, display);
+    EXPECT_EQ(-1, list);
+    EXPECT_EQ(-1, guest);
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, EveryBuild, testing::Range<size_t>(0, 5));

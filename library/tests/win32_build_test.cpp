@@ -303,6 +303,14 @@ TEST_F(Win32Dialogs, ThresholdsOnTheScreenWithoutHost)
     }});
 }
 
+TEST_F(Win32Dialogs, GuestFirstFocusIsTheFirstFunction)
+{
+    Guest(0, "ML", {[](HWND d) {
+        EXPECT_EQ(GetDlgItem(d, kGFunctions[0]), GetFocus());
+        Click(d, kGExit);
+    }});
+}
+
 TEST_F(Win32Dialogs, ReservDetailsBelow750AndTheTwoGuestLines)
 {
     HostWindow host(10, 10, 701, 513);

@@ -57,6 +57,13 @@ void InsertRows(CListCtrl& list, const CStringArray& rows)
     list.SendMessage(WM_SETREDRAW, TRUE);
 }
 
+void SelectLastWhenNoneIs(CListCtrl& list, LRESULT* result)
+{
+    if (list.GetSelectedCount() == 0)
+        list.SendMessage(WM_KEYDOWN, VK_END, 0);
+    *result = 0;
+}
+
 void PressKeys(CListCtrl& list, UINT key, int count)
 {
     for (int i = 0; i < count; ++i)

@@ -36,6 +36,9 @@ void SetUpListColumn(CListCtrl& list, CMyHeaderCtrl& header, const CString& head
 // Inserts each line as a row, literally (no formatting of the text).
 void InsertRows(CListCtrl& list, const CStringArray& rows);
 
+// A tap below the last row leaves nothing selected: the last row is chosen.
+void SelectLastWhenNoneIs(CListCtrl& list, LRESULT* result);
+
 // Sends the list key presses and gives it the focus back.
 void PressKeys(CListCtrl& list, UINT key, int count);
 

@@ -35,13 +35,7 @@ void CIddDlgShort32::OnPageDown() { PressKeys(m_list, VK_DOWN, 4); }
 
 void CIddDlgShort32::OnPageUp() { PressKeys(m_list, VK_UP, 4); }
 
-void CIddDlgShort32::OnListClick(NMHDR*, LRESULT* result)
-{
-    // A tap below the last line leaves nothing selected: select the last.
-    if (m_list.GetSelectedCount() == 0)
-        m_list.SendMessage(WM_KEYDOWN, VK_END, 0);
-    *result = 0;
-}
+void CIddDlgShort32::OnListClick(NMHDR*, LRESULT* result) { SelectLastWhenNoneIs(m_list, result); }
 
 void CIddDlgShort32::OnSettingChange(UINT flags, LPCWSTR section)
 {

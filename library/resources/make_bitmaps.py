@@ -443,6 +443,8 @@ def message_icon(c):
 # The set: id, file name, size, drawing.
 
 BITMAPS = [
+    # the picture of template 152, which no dialog shows
+    (154, "guest_variant", 16, 16, guest_card),
     # large set
     (178, "exit", 23, 26, exit_door),
     (179, "back", 32, 31, back_arrow),

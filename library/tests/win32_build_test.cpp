@@ -4,6 +4,7 @@
 #include "dialog_driver.h"
 #include "dialog_exports.h"
 #include "import_hook.h"
+#include "locale_fonts.h"
 
 #include <gtest/gtest.h>
 
@@ -323,6 +324,37 @@ TEST_F(Win32Dialogs, ReservDetailsBelow750AndTheTwoGuestLines)
         EXPECT_EQ(RGB(0, 255, 0), PixelOf(GetDlgItem(d, kGLine2), 690, 17));
         EXPECT_EQ(nullptr, FindWindowExW(d, nullptr, L"SysListView32", nullptr)) << "no list";
         Click(d, kGExit);
+    }});
+}
+
+TEST_F(Win32Dialogs, ListFontsTakeTheRegistryFaceAndTheLocalesCharacterSet)
+{
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Corvane\\Common", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                    nullptr);
+    const wchar_t face[] = L"Georgia";
+    RegSetValueExW(key, L"rilo_fontname", 0, REG_SZ, reinterpret_cast<const BYTE*>(face), sizeof face);
+    RegCloseKey(key);
+    const BYTE charSet = static_cast<BYTE>(CharsetByLocale(GetSystemDefaultLCID()));
+    Display("Room", 1, {[&](HWND d) {
+        const LOGFONTW f = FontOf(GetDlgItem(d, kDList));
+        EXPECT_EQ(std::wstring(L"Georgia"), f.lfFaceName);
+        EXPECT_EQ(charSet, f.lfCharSet);
+        Click(d, kDExit);
+    }});
+    List({[&](HWND d) {
+        const LOGFONTW f = FontOf(GetDlgItem(d, kLItems));
+        EXPECT_EQ(std::wstring(L"Georgia"), f.lfFaceName);
+        EXPECT_EQ(charSet, f.lfCharSet);
+        Click(d, kLAbort);
+    }});
+    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Corvane\\Common", L"rilo_fontname");
+    Display("Room", 1, {[&](HWND d) {
+        const LOGFONTW f = FontOf(GetDlgItem(d, kDList));
+        EXPECT_EQ(std::u16string(FaceNameByLocale(GetSystemDefaultLCID())),
+                  std::u16string(reinterpret_cast<const char16_t*>(f.lfFaceName)))
+            << "without the value, the locale's face";
+        Click(d, kDExit);
     }});
 }
 

@@ -5,6 +5,7 @@
 #include "dialog_driver.h"
 #include "dialog_exports.h"
 #include "dialog_looks.h"
+#include "registry_face.h"
 
 #include <gtest/gtest.h>
 
@@ -197,21 +198,6 @@ TEST_P(DeviceDressing, ListDialog)
     EXPECT_EQ(0, code);
 }
 
-// The registry face for the guest list, where the build reads it.
-class RegistryFace {
-public:
-    explicit RegistryFace(const wchar_t* face)
-    {
-        HKEY key = nullptr;
-        RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Corvane\\Common", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                        nullptr);
-        RegSetValueExW(key, L"rilo_fontname", 0, REG_SZ, reinterpret_cast<const BYTE*>(face),
-                       static_cast<DWORD>((wcslen(face) + 1) * sizeof(wchar_t)));
-        RegCloseKey(key);
-    }
-    ~RegistryFace() { RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Corvane\\Common", L"rilo_fontname"); }
-};
-
 TEST_P(DeviceDressing, GuestDialog)
 {
     const GuestLooks looks = GuestLooksFor(GetParam().build, Large());
@@ -219,7 +205,7 @@ TEST_P(DeviceDressing, GuestDialog)
     for (int i = 0; i < 6; ++i)
         buttons[i] = looks.functions[i];
     buttons[6] = looks.exit;
-    RegistryFace face(L"Georgia");
+    RegistryFace face(L"Georgia"); // the guest list's face, where the build reads it
     DialogDriver driver({[&](HWND d) {
         EXPECT_EQ(GetDlgItem(d, kGuestButtons[0]), GetFocus()) << "the first tab stop";
         ExpectButtons(d, kGuestButtons, buttons, 7);

@@ -5,6 +5,7 @@
 #include "dialog_exports.h"
 #include "import_hook.h"
 #include "locale_fonts.h"
+#include "registry_face.h"
 
 #include <gtest/gtest.h>
 
@@ -329,12 +330,7 @@ TEST_F(Win32Dialogs, ReservDetailsBelow750AndTheTwoGuestLines)
 
 TEST_F(Win32Dialogs, ListFontsTakeTheRegistryFaceAndTheLocalesCharacterSet)
 {
-    HKEY key = nullptr;
-    RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Corvane\\Common", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                    nullptr);
-    const wchar_t face[] = L"Georgia";
-    RegSetValueExW(key, L"rilo_fontname", 0, REG_SZ, reinterpret_cast<const BYTE*>(face), sizeof face);
-    RegCloseKey(key);
+    RegistryFace face(L"Georgia");
     const BYTE charSet = static_cast<BYTE>(CharsetByLocale(GetSystemDefaultLCID()));
     Display("Room", 1, {[&](HWND d) {
         const LOGFONTW f = FontOf(GetDlgItem(d, kDList));
@@ -348,7 +344,7 @@ TEST_F(Win32Dialogs, ListFontsTakeTheRegistryFaceAndTheLocalesCharacterSet)
         EXPECT_EQ(charSet, f.lfCharSet);
         Click(d, kLAbort);
     }});
-    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Corvane\\Common", L"rilo_fontname");
+    face.Remove();
     Display("Room", 1, {[&](HWND d) {
         const LOGFONTW f = FontOf(GetDlgItem(d, kDList));
         EXPECT_EQ(std::u16string(FaceNameByLocale(GetSystemDefaultLCID())),

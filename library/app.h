@@ -8,8 +8,14 @@ public:
     CIddApp();
     BOOL InitInstance() override;
 
-    // Shell task bar that the CE 5 build hides while a dialog is up; nothing
-    // else reads it.
+#if defined(RILO_FLAVOUR_CE5)
+    // The shell's task bar ("HHTaskBar"): found, kept and hidden; shown
+    // again. Nothing in the library calls them.
+    void HideTaskBar();
+    void ShowTaskBar();
+#endif
+
+    // The task bar that the CE 5 operations keep; nothing else reads it.
     HWND m_hTaskBar;
 
     DECLARE_MESSAGE_MAP()

@@ -1,18 +1,34 @@
 // The four dialog exports: convert the texts, run the dialog (again while it
 // asks to be rebuilt for a changed screen), and write the end code once.
+// Host memory is only touched under the fault guard: a text that cannot be
+// read reads as empty, an end code that cannot be written is left alone.
 #include "build_flavour.h"
 #include "display_dialog.h"
+#include "fault_guard.h"
 #include "guest_dialog.h"
 #include "list_dialog.h"
 #include "mode.h"
 #include "text_conversion.h"
 
+#include <cstring>
 #include <memory>
+#include <string>
 
 namespace {
 
-// A null text from the host is read as an empty one.
-const char* Text(const char* text) { return text ? text : ""; }
+// A copy of a host text; a null or unreadable one reads as empty.
+std::string ReadText(const char* text)
+{
+    size_t length = 0;
+    auto measure = [&] { length = std::strlen(text); };
+    if (!text || !RunGuarded(measure))
+        return std::string();
+    std::string copy(length, '\0');
+    auto read = [&] { std::memcpy(&copy[0], text, length); };
+    if (!RunGuarded(read))
+        return std::string();
+    return copy;
+}
 
 // Runs passes of the modal loop until a dialog ends for good.
 template <class Pass>
@@ -26,8 +42,9 @@ int RunDialog(Pass pass)
 
 void WriteEndCode(int* endCode, int value)
 {
+    auto write = [&] { *endCode = value; };
     if (endCode)
-        *endCode = value;
+        RunGuarded(write);
 }
 
 int RunDisplay(const CString& title, const CString& lines, int16_t mode)
@@ -45,16 +62,16 @@ int RunDisplay(const CString& title, const CString& lines, int16_t mode)
 
 extern "C" void rilo_short_inq(const char* lines, const char* version)
 {
-    const CString title = FormattedText(L"Zenta Rilo V.%S", Text(version));
-    const CString text = CodePageText(Text(lines));
+    const CString title = FormattedText(L"Zenta Rilo V.%S", ReadText(version).c_str());
+    const CString text = CodePageText(ReadText(lines).c_str());
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
     RunDisplay(title, text, 2);
 }
 
 extern "C" void rilo_display(const char* caption, const char* lines, int mode, int* endCode)
 {
-    const CString title = FormattedText(L"%S", Text(caption));
-    const CString text = CodePageText(Text(lines));
+    const CString title = FormattedText(L"%S", ReadText(caption).c_str());
+    const CString text = CodePageText(ReadText(lines).c_str());
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
     WriteEndCode(endCode, RunDisplay(title, text, ModeFromArgument(mode)));
 }
@@ -62,14 +79,15 @@ extern "C" void rilo_display(const char* caption, const char* lines, int mode, i
 extern "C" void rilo_list_input(const char* title, const char* heading, const char* items, int /*unused*/,
                                 const char* version, int* endCode)
 {
-    const CString titleText = FormattedText(L"%S", Text(title));
-    const CString headingText = FormattedText(L"%S", Text(heading));
-    const CString versionText = FormattedText(L"%S", Text(version));
-    const CString itemText = CodePageText(Text(items));
+    const CString titleText = FormattedText(L"%S", ReadText(title).c_str());
+    const CString headingText = FormattedText(L"%S", ReadText(heading).c_str());
+    const CString versionText = FormattedText(L"%S", ReadText(version).c_str());
+    const CString itemText = CodePageText(ReadText(items).c_str());
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    (void)versionText; // shown only by the Win32 workstation build
     const int code = RunDialog([&] {
         std::unique_ptr<CIddDlgList32> dialog(new CIddDlgList32(nullptr));
+        if (kBuild == Build::Win32)
+            dialog->SetVersion(versionText); // only this build shows it
         dialog->SetTitle(titleText);
         dialog->SetHeading(headingText);
         ForEachPiece(itemText, LastPiece::Drop, [&](const CString& item) { dialog->AddItem(item); });
@@ -81,10 +99,10 @@ extern "C" void rilo_list_input(const char* title, const char* heading, const ch
 extern "C" void rilo_gst_select(const char* title, const char* heading, const char* guestLine, const char* markers,
                                 int mode, int* endCode)
 {
-    const CString titleText = FormattedText(L"%S", Text(title));
-    const CString headingText = CodePageText(Text(heading));
-    const CString guestText = CodePageText(Text(guestLine));
-    const CString markerText = FormattedText(L"%S", Text(markers));
+    const CString titleText = FormattedText(L"%S", ReadText(title).c_str());
+    const CString headingText = CodePageText(ReadText(heading).c_str());
+    const CString guestText = CodePageText(ReadText(guestLine).c_str());
+    const CString markerText = FormattedText(L"%S", ReadText(markers).c_str());
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
     const int code = RunDialog([&] {
         std::unique_ptr<CIddDlgGuestFunc32> dialog(new CIddDlgGuestFunc32(nullptr));

@@ -443,6 +443,8 @@ def message_icon(c):
 # The set: id, file name, size, drawing.
 
 BITMAPS = [
+    # the picture of template 152, which no dialog shows
+    (154, "guest_variant", 16, 16, guest_card),
     # large set
     (178, "exit", 23, 26, exit_door),
     (179, "back", 32, 31, back_arrow),
@@ -481,6 +483,31 @@ BITMAPS = [
     (212, "enterlocator_small", 17, 17, enter_locator),
 ]
 
+# The Win32 build's own pictures, on its button face RGB(212, 208, 200): the
+# same drawings at the sizes of that build, with palette entry 7 set to
+# that grey.
+WIN32_FACE = (212, 208, 200)
+WIN32_BITMAPS = [
+    (20021, "message_w32", 16, 16, message_icon),
+    (20022, "back_w32", 33, 32, back_arrow),
+    (20023, "exit_w32", 21, 24, exit_door),
+    (20024, "print_w32", 32, 31, printer),
+    (20025, "linedown_w32", 33, 33, line_down),
+    (20026, "pagedown_w32", 33, 35, page_down),
+    (20027, "end_w32", 33, 35, to_end),
+    (20028, "ok_w32", 30, 28, ok_tick),
+    (20029, "abort_w32", 32, 30, abort_cross),
+    (20030, "lineup_w32", 33, 32, line_up),
+    (20031, "pageup_w32", 33, 35, page_up),
+    (20032, "home_w32", 33, 35, to_home),
+    (20033, "reservation_w32", 32, 33, calendar),
+    (20034, "guestdetails_w32", 33, 33, guest_card),
+    (20035, "guestmessages_w32", 35, 34, messages),
+    (20036, "guestlocator_w32", 31, 33, locator),
+    (20037, "entermessage_w32", 35, 34, enter_message),
+    (20038, "enterlocator_w32", 35, 35, enter_locator),
+]
+
 ICON_ID = 170
 ICON_FILE = "ico170_message.ico"
 ICON_SIZES = (32, 16)
@@ -493,8 +520,11 @@ def bitmap_file(rid, name):
 # --------------------------------------------------------------------------
 # File formats.
 
-def palette_bytes():
-    return b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in PALETTE)
+def palette_bytes(face=None):
+    colours = list(PALETTE)
+    if face:
+        colours[FACE] = face
+    return b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in colours)
 
 
 def pack_4bpp_rows(px, w, h):
@@ -513,10 +543,10 @@ def pack_4bpp_rows(px, w, h):
     return bytes(out), stride
 
 
-def bmp_bytes(canvas):
+def bmp_bytes(canvas, face=None):
     w, h = canvas.w, canvas.h
     bits, stride = pack_4bpp_rows(canvas.px, w, h)
-    pal = palette_bytes()
+    pal = palette_bytes(face)
     info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 4, 0, len(bits), 0, 0, 16, 0)
     offset = 14 + len(info) + len(pal)
     head = struct.pack("<2sIHHI", b"BM", offset + len(bits), 0, 0, offset)
@@ -564,13 +594,15 @@ def main(argv):
     here = os.path.dirname(os.path.abspath(__file__))
     out_dir = argv[1] if len(argv) > 1 else here
     written = []
-    for rid, name, w, h, fn in BITMAPS:
-        c = draw(fn, w, h)
-        assert (c.w, c.h) == (w, h)
-        path = os.path.join(out_dir, bitmap_file(rid, name))
-        with open(path, "wb") as f:
-            f.write(bmp_bytes(c))
-        written.append(path)
+    sets = [(BITMAPS, None), (WIN32_BITMAPS, WIN32_FACE)]
+    for bitmaps, face in sets:
+        for rid, name, w, h, fn in bitmaps:
+            c = draw(fn, w, h)
+            assert (c.w, c.h) == (w, h)
+            path = os.path.join(out_dir, bitmap_file(rid, name))
+            with open(path, "wb") as f:
+                f.write(bmp_bytes(c, face))
+            written.append(path)
     icons = [draw(message_icon, s, s, TRANSPARENT) for s in ICON_SIZES]
     path = os.path.join(out_dir, ICON_FILE)
     with open(path, "wb") as f:

@@ -4,10 +4,35 @@
 #ifndef RILO_RESOURCE_H
 #define RILO_RESOURCE_H
 
+#if defined(RILO_FLAVOUR_WIN32)
+/* The Win32 build has templates, controls and pictures of its own. */
+#include "resource_win32.h"
+#else
+
 /* Dialog templates (the device builds). */
 #define IDD_DLG_SHORT32             155     /* display dialog, CIddDlgShort32 */
 #define IDD_DLG_LIST32              160     /* list-input dialog, CIddDlgList32 */
 #define IDD_DLG_GUESTFUNC32         169     /* guest-functions dialog, CIddDlgGuestFunc32 */
+
+/* Templates that the CE builds carry and no dialog uses; the CE 3.0 build
+ * has handler sets for them.  Bitmap 154 is the picture of template 152. */
+#define IDD_VARIANT_DISPLAY         130
+#define IDD_VARIANT_LIST            131
+#define IDD_VARIANT_GUEST           152
+#define IDB_VARIANT_GUEST           154
+#define IDC_VARIANT_LINES           1005    /* 130 and 131: the list */
+#define IDC_VARIANT_LINEDOWN        1001    /* 131 */
+#define IDC_VARIANT_PAGEDOWN        1002
+#define IDC_VARIANT_END             1003
+#define IDC_VARIANT_OK              1004    /* ends with the chosen item */
+#define IDC_VARIANT_TITLE           1010
+#define IDC_VARIANT_ABORT           1011    /* ends with 0 */
+#define IDC_VARIANT_LINEUP          1012
+#define IDC_VARIANT_PAGEUP          1013
+#define IDC_VARIANT_HOME            1014
+#define IDC_VARIANT_GUEST_LINE      1007    /* 152 */
+#define IDC_VARIANT_GUEST_HEADING   1025
+#define IDC_VARIANT_EXIT            1027    /* 152: ends with 0 */
 
 /* Icon beside "Guest has a Message" (32x32 and 16x16 images). */
 #define IDI_MESSAGE                 170
@@ -84,5 +109,7 @@
 #define IDB_GUEST_LOCATOR_SMALL     210     /* 15x16 */
 #define IDB_ENTER_MESSAGE_SMALL     211     /* 17x17 */
 #define IDB_ENTER_LOCATOR_SMALL     212     /* 17x17 */
+
+#endif /* RILO_FLAVOUR_WIN32 */
 
 #endif /* RILO_RESOURCE_H */

@@ -122,6 +122,40 @@ COLORREF PixelOf(HWND window, int x, int y)
     return color;
 }
 
+bool ShowsBitmapAt(HWND window, HMODULE module, int id, int x, int y)
+{
+    HBITMAP bitmap = LoadBitmapW(module, MAKEINTRESOURCEW(id));
+    if (!bitmap)
+        return false;
+    BITMAP info = {};
+    GetObjectW(bitmap, sizeof info, &info);
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    PaintNow(GetAncestor(window, GA_ROOT));
+    HDC dc = GetDC(window);
+    bool same = true;
+    for (int row = 0; row < info.bmHeight && same; ++row)
+        for (int column = 0; column < info.bmWidth && same; ++column)
+            same = GetPixel(dc, x + column, y + row) == GetPixel(memory, column, row);
+    ReleaseDC(window, dc);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+    return same;
+}
+
+SIZE BitmapSize(HMODULE module, int id)
+{
+    SIZE size = {0, 0};
+    if (HBITMAP bitmap = LoadBitmapW(module, MAKEINTRESOURCEW(id))) {
+        BITMAP info = {};
+        GetObjectW(bitmap, sizeof info, &info);
+        size = {info.bmWidth, info.bmHeight};
+        DeleteObject(bitmap);
+    }
+    return size;
+}
+
 int ItemCount(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
 
 int SelectedItem(HWND list)
@@ -146,7 +180,9 @@ void SaveScreenshot(HWND window, const std::string& name)
     RECT r;
     GetWindowRect(window, &r);
     const int w = r.right - r.left, h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
+    // From the window's own surface: a window partly above the screen (the
+    // CE 3.0 dialogs rise over the task bar) copies whole.
+    HDC screen = GetWindowDC(window);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -157,7 +193,7 @@ void SaveScreenshot(HWND window, const std::string& name)
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
     SelectObject(memory, old);
     GdiFlush();
 
@@ -176,5 +212,5 @@ void SaveScreenshot(HWND window, const std::string& name)
     }
     DeleteObject(bitmap);
     DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    ReleaseDC(window, screen);
 }

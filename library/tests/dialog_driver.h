@@ -52,6 +52,12 @@ void PaintNow(HWND window);
 // The colour of a pixel of a window's client area, as painted.
 COLORREF PixelOf(HWND window, int x, int y);
 
+// Whether a bitmap of the module shows unchanged with its top-left corner
+// at (x, y) of the window's client area.
+bool ShowsBitmapAt(HWND window, HMODULE module, int id, int x, int y);
+// The size of a bitmap of the module (0 x 0 when there is none).
+SIZE BitmapSize(HMODULE module, int id);
+
 // List view helpers.
 int ItemCount(HWND list);
 int SelectedItem(HWND list);

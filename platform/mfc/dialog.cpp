@@ -3,6 +3,9 @@
 #include "winapp.h"
 
 #include <commctrl.h>
+#ifdef AFX_CE_DIALOG_COMMAND_BAR
+#include <ceshell.h>
+#endif
 
 #include <cwchar>
 
@@ -31,6 +34,16 @@ CDialog::~CDialog()
 {
     if (m_hWnd)
         DestroyWindow();
+    delete m_pWndEmptyCB;
+}
+
+void CDialog::CreateEmptyCommandBar()
+{
+#ifdef AFX_CE_DIALOG_COMMAND_BAR
+    delete m_pWndEmptyCB;
+    m_pWndEmptyCB = new CWnd;
+    m_pWndEmptyCB->Attach(CommandBar_Create(AfxGetResourceHandle(), m_hWnd, 0));
+#endif
 }
 
 INT_PTR CDialog::DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM lParam)
@@ -44,6 +57,7 @@ INT_PTR CDialog::DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM lParam)
     wchar_t className[8] = L"";
     GetClassNameW(hwnd, className, 8);
     dialog->m_dialogClass = wcscmp(className, L"#32770") == 0;
+    dialog->CreateEmptyCommandBar();
     return dialog->OnInitDialog();
 }
 
@@ -68,6 +82,8 @@ INT_PTR CDialog::DoModal()
                                                      reinterpret_cast<LPARAM>(this));
     if (m_hWnd)
         UnsubclassWindow();
+    if (m_pWndEmptyCB)
+        m_pWndEmptyCB->Detach(); // destroyed with the dialog window
     AfxDeleteTempObjects();
     return result;
 }

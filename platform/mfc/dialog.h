@@ -33,6 +33,10 @@ protected:
     virtual void OnOK();
     virtual void OnCancel();
 
+    // The empty command bar that the CE class library gives every dialog,
+    // created before OnInitDialog; null in the desktop builds.
+    CWnd* m_pWndEmptyCB = nullptr;
+
     UINT m_nIDHelp;
     LPCWSTR m_lpszTemplateName;
     CWnd* m_pParentWnd;
@@ -40,6 +44,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void CreateEmptyCommandBar();
+
     // The window came from the dialog class, whose procedure is DefDlgProc:
     // calling that directly spares Wine a slow round through the class's
     // registered procedure for every message (thousands while a list fills).

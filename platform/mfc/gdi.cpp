@@ -65,6 +65,11 @@ BOOL CBitmap::LoadBitmap(UINT resourceId)
     return Attach(::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(resourceId)));
 }
 
+BOOL CBitmap::CreateCompatibleBitmap(CDC* dc, int width, int height)
+{
+    return Attach(::CreateCompatibleBitmap(dc->m_hDC, width, height));
+}
+
 CDC::~CDC()
 {
     for (CGdiObject* object : m_borrowed) {
@@ -121,6 +126,11 @@ T* CDC::Borrowed(HGDIOBJ previous)
     wrapper->Attach(previous);
     m_borrowed.push_back(wrapper);
     return wrapper;
+}
+
+CGdiObject* CDC::SelectStockObject(int index)
+{
+    return Borrowed<CGdiObject>(::SelectObject(m_hDC, ::GetStockObject(index)));
 }
 
 // A null object (for instance the previous one of a failed selection)
@@ -185,4 +195,94 @@ CPaintDC::~CPaintDC()
 {
     ::EndPaint(m_hWnd, &m_ps);
     m_hDC = nullptr;
+}
+
+void CDC::FillSolidRect(LPCRECT rect, COLORREF color)
+{
+    const COLORREF saved = ::SetBkColor(m_hDC, color);
+    ::ExtTextOutW(m_hDC, 0, 0, ETO_OPAQUE, rect, nullptr, 0, nullptr);
+    ::SetBkColor(m_hDC, saved);
+}
+
+BOOL CDC::DrawState(POINT point, SIZE size, HICON icon, UINT flags, HBRUSH brush)
+{
+    return ::DrawStateW(m_hDC, brush, nullptr, reinterpret_cast<LPARAM>(icon), 0, point.x, point.y, size.cx, size.cy,
+                        flags | DST_ICON);
+}
+
+BOOL CDC::DrawState(POINT point, SIZE size, LPCWSTR text, UINT flags, BOOL prefixText, int length, HBRUSH brush)
+{
+    return ::DrawStateW(m_hDC, brush, nullptr, reinterpret_cast<LPARAM>(text), static_cast<WPARAM>(length), point.x,
+                        point.y, size.cx, size.cy, flags | (prefixText ? DST_PREFIXTEXT : DST_TEXT));
+}
+
+CPoint CDC::MoveTo(int x, int y)
+{
+    POINT previous = {0, 0};
+    ::MoveToEx(m_hDC, x, y, &previous);
+    return CPoint(previous.x, previous.y);
+}
+
+CSize CDC::GetTextExtent(LPCWSTR text, int length) const
+{
+    SIZE size = {0, 0};
+    ::GetTextExtentPoint32W(m_hDC, text, length, &size);
+    return CSize(size.cx, size.cy);
+}
+
+CClientDC::CClientDC(CWnd* wnd) : m_hWnd(wnd ? wnd->m_hWnd : nullptr) { m_hDC = ::GetDC(m_hWnd); }
+
+CClientDC::~CClientDC()
+{
+    ::ReleaseDC(m_hWnd, m_hDC);
+    m_hDC = nullptr;
+}
+
+BOOL CMenu::LoadMenu(UINT resourceId)
+{
+    DestroyMenu();
+    return Attach(::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(resourceId)));
+}
+
+BOOL CMenu::DestroyMenu()
+{
+    // The popups go with the menu that holds them.
+    for (CMenu& sub : m_subMenus)
+        sub.Detach();
+    m_subMenus.clear();
+    if (!m_hMenu)
+        return FALSE;
+    const BOOL ok = ::DestroyMenu(m_hMenu);
+    m_hMenu = nullptr;
+    return ok;
+}
+
+BOOL CMenu::Attach(HMENU menu)
+{
+    if (!menu || m_hMenu)
+        return FALSE;
+    m_hMenu = menu;
+    return TRUE;
+}
+
+HMENU CMenu::Detach()
+{
+    HMENU menu = m_hMenu;
+    m_hMenu = nullptr;
+    return menu;
+}
+
+CMenu* CMenu::GetSubMenu(int position)
+{
+    HMENU sub = ::GetSubMenu(m_hMenu, position);
+    if (!sub)
+        return nullptr;
+    m_subMenus.emplace_back();
+    m_subMenus.back().m_hMenu = sub;
+    return &m_subMenus.back();
+}
+
+BOOL CMenu::TrackPopupMenuEx(UINT flags, int x, int y, CWnd* owner, LPTPMPARAMS params)
+{
+    return ::TrackPopupMenuEx(m_hMenu, flags, x, y, owner ? owner->m_hWnd : nullptr, params);
 }

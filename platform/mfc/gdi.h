@@ -10,6 +10,7 @@
 #include <deque>
 
 class CWnd;
+class CDC;
 
 class CGdiObject {
 public:
@@ -54,6 +55,7 @@ public:
 
 class CBitmap : public CGdiObject {
 public:
+    BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
     // From the resources of the module that holds the class-library layer.
     BOOL LoadBitmap(UINT resourceId);
     int GetBitmap(BITMAP* bitmap) const { return GetObject(sizeof(BITMAP), bitmap); }
@@ -79,12 +81,34 @@ public:
     int SaveDC() { return ::SaveDC(m_hDC); }
     BOOL RestoreDC(int saved) { return ::RestoreDC(m_hDC, saved); }
 
+    // A stock object (NULL_BRUSH, BLACK_PEN, ...) selected into the context;
+    // the wrapper of the previous object.
+    CGdiObject* SelectStockObject(int index);
     CBrush* SelectObject(CBrush* brush);
     CPen* SelectObject(CPen* pen);
     CFont* SelectObject(CFont* font);
     CBitmap* SelectObject(CBitmap* bitmap);
 
     void FillRect(LPCRECT rect, CBrush* brush) { ::FillRect(m_hDC, rect, *brush); }
+    void FillSolidRect(LPCRECT rect, COLORREF color);
+    void FrameRect(LPCRECT rect, CBrush* brush) { ::FrameRect(m_hDC, rect, *brush); }
+    BOOL Rectangle(LPCRECT rect) { return ::Rectangle(m_hDC, rect->left, rect->top, rect->right, rect->bottom); }
+    void DrawFocusRect(LPCRECT rect) { ::DrawFocusRect(m_hDC, rect); }
+    BOOL DrawIcon(POINT point, HICON icon) { return ::DrawIcon(m_hDC, point.x, point.y, icon); }
+    // At the icon's own size when width and height are 0.
+    BOOL DrawIconEx(POINT point, HICON icon, int width, int height, UINT flags)
+    {
+        return ::DrawIconEx(m_hDC, point.x, point.y, icon, width, height, 0, nullptr, flags);
+    }
+    BOOL DrawFrameControl(LPRECT rect, UINT type, UINT state) { return ::DrawFrameControl(m_hDC, rect, type, state); }
+    // An icon or a text in a state (DSS_DISABLED, ...); brush for DSS_MONO.
+    BOOL DrawState(POINT point, SIZE size, HICON icon, UINT flags, HBRUSH brush = nullptr);
+    BOOL DrawState(POINT point, SIZE size, LPCWSTR text, UINT flags, BOOL prefixText = TRUE, int length = 0,
+                   HBRUSH brush = nullptr);
+    CPoint MoveTo(int x, int y);
+    BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
+    CSize GetTextExtent(LPCWSTR text, int length) const;
+    CSize GetTextExtent(const CString& text) const { return GetTextExtent(text, text.GetLength()); }
     void InvertRect(LPCRECT rect) { ::InvertRect(m_hDC, rect); }
     void Draw3dRect(LPCRECT rect, COLORREF topLeft, COLORREF bottomRight);
     BOOL RoundRect(LPCRECT rect, POINT corner);
@@ -116,4 +140,39 @@ public:
 
 private:
     HWND m_hWnd;
+};
+
+// Drawing on a window's client area outside WM_PAINT.
+class CClientDC : public CDC {
+public:
+    explicit CClientDC(CWnd* wnd);
+    ~CClientDC() override;
+
+private:
+    HWND m_hWnd;
+};
+
+// A menu handle; a loaded menu is destroyed with its object.
+class CMenu {
+public:
+    CMenu() = default;
+    ~CMenu() { DestroyMenu(); }
+    CMenu(const CMenu&) = delete;
+    CMenu& operator=(const CMenu&) = delete;
+
+    // From the resources of the module that holds the class-library layer.
+    BOOL LoadMenu(UINT resourceId);
+    BOOL DestroyMenu();
+    BOOL Attach(HMENU menu);
+    HMENU Detach();
+    HMENU GetSafeHmenu() const { return m_hMenu; }
+    // The popup at a position; the wrapper borrows the handle and lives as
+    // long as this menu object.
+    CMenu* GetSubMenu(int position);
+    BOOL TrackPopupMenuEx(UINT flags, int x, int y, CWnd* owner, LPTPMPARAMS params = nullptr);
+
+    HMENU m_hMenu = nullptr;
+
+private:
+    std::deque<CMenu> m_subMenus;
 };

@@ -67,6 +67,40 @@ public:
 #define ON_WM_SETTINGCHANGE()                                                                                  \
     {WM_SETTINGCHANGE, 0, 0,                                                                                   \
      AFX_THUNK(self->OnSettingChange(static_cast<UINT>(call.wParam), reinterpret_cast<LPCWSTR>(call.lParam)))},
+#define ON_WM_MOUSEMOVE()                                                                                      \
+    {WM_MOUSEMOVE, 0, 0, AFX_THUNK(self->OnMouseMove(static_cast<UINT>(call.wParam), CPoint(call.lParam)))},
+#define ON_WM_ENABLE() {WM_ENABLE, 0, 0, AFX_THUNK(self->OnEnable(static_cast<BOOL>(call.wParam)))},
+#define ON_WM_GETDLGCODE() {WM_GETDLGCODE, 0, 0, AFX_THUNK(call.result = static_cast<LRESULT>(self->OnGetDlgCode()))},
+#define ON_WM_DESTROY() {WM_DESTROY, 0, 0, AFX_THUNK(self->OnDestroy())},
+#define ON_WM_KILLFOCUS()                                                                                      \
+    {WM_KILLFOCUS, 0, 0, AFX_THUNK(self->OnKillFocus(CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam))))},
+#define ON_WM_ACTIVATE()                                                                                       \
+    {WM_ACTIVATE, 0, 0,                                                                                        \
+     AFX_THUNK(self->OnActivate(LOWORD(call.wParam), CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam)),    \
+                                static_cast<BOOL>(HIWORD(call.wParam))))},
+#define ON_WM_CANCELMODE() {WM_CANCELMODE, 0, 0, AFX_THUNK(self->OnCancelMode())},
+#define ON_WM_SETCURSOR()                                                                                      \
+    {WM_SETCURSOR, 0, 0,                                                                                       \
+     AFX_THUNK(call.result = self->OnSetCursor(CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam)),          \
+                                               LOWORD(call.lParam), HIWORD(call.lParam)))},
+#define ON_WM_NCHITTEST()                                                                                      \
+    {WM_NCHITTEST, 0, 0, AFX_THUNK(call.result = static_cast<LRESULT>(self->OnNcHitTest(CPoint(call.lParam))))},
+#define ON_WM_SHOWWINDOW()                                                                                     \
+    {WM_SHOWWINDOW, 0, 0,                                                                                      \
+     AFX_THUNK(self->OnShowWindow(static_cast<BOOL>(call.wParam), static_cast<UINT>(call.lParam)))},
+#define ON_WM_DRAWITEM()                                                                                       \
+    {WM_DRAWITEM, 0, 0,                                                                                        \
+     AFX_THUNK(self->OnDrawItem(static_cast<int>(call.wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(call.lParam)))},
+#define ON_WM_TIMER() {WM_TIMER, 0, 0, AFX_THUNK(self->OnTimer(static_cast<UINT_PTR>(call.wParam)))},
+// Any message, with its two parameters, answering the handler's result.
+#define ON_MESSAGE(message, memberFxn)                                                                         \
+    {static_cast<UINT>(message), 0, 0, AFX_THUNK(call.result = self->memberFxn(call.wParam, call.lParam))},
+// A notification the control sent to its parent, offered to the control
+// first; a handler that answers FALSE lets the parent have it as well.
+constexpr UINT AFX_REFLECT_EX = 0x8000u;
+#define ON_CONTROL_REFLECT_EX(code, memberFxn)                                                                 \
+    {WM_REFLECT_BASE + WM_COMMAND, static_cast<UINT>(code) | AFX_REFLECT_EX, 0,                               \
+     AFX_THUNK(call.result = self->memberFxn())},
 #define ON_COMMAND(id, memberFxn) {WM_COMMAND, 0, static_cast<UINT>(id), AFX_THUNK(self->memberFxn())},
 #define ON_BN_CLICKED(id, memberFxn) {WM_COMMAND, BN_CLICKED, static_cast<UINT>(id), AFX_THUNK(self->memberFxn())},
 #define ON_NOTIFY(code, id, memberFxn)                                                                         \
@@ -78,6 +112,12 @@ public:
 // Every WM_CTLCOLOR* is reflected as this one message; wParam is the device
 // context, lParam the CTLCOLOR_* kind.
 constexpr UINT WM_CTLCOLOR_ANY = 0x0019;
+// WM_CTLCOLOR* sent to this window itself (for its own children).
+#define ON_WM_CTLCOLOR()                                                                                       \
+    {WM_CTLCOLOR_ANY, 0, 0,                                                                                    \
+     AFX_THUNK(call.result = reinterpret_cast<LRESULT>(self->OnCtlColor(                                       \
+                   CDC::FromHandle(reinterpret_cast<HDC>(call.wParam)),                                        \
+                   CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam)), call.message - WM_CTLCOLORMSGBOX)))},
 #define ON_WM_CTLCOLOR_REFLECT()                                                                               \
     {WM_REFLECT_BASE + WM_CTLCOLOR_ANY, 0, 0,                                                                  \
      AFX_THUNK(call.result = reinterpret_cast<LRESULT>(                                                        \

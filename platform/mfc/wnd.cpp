@@ -98,6 +98,7 @@ BOOL CWnd::SubclassWindow(HWND hwnd)
 {
     if (!Attach(hwnd))
         return FALSE;
+    PreSubclassWindow();
     m_pfnSuper = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
     if (!m_pfnSuper) {
@@ -177,13 +178,19 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         return OnCommand(wParam, lParam, result);
     if (message == WM_NOTIFY)
         return OnNotify(wParam, lParam, result);
-    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
+    const bool ctlColor = message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+    if (ctlColor) {
         // Let the control colour itself first.
         CWnd* child = FromHandlePermanent(reinterpret_cast<HWND>(lParam));
         if (child && child->OnChildNotify(message, wParam, lParam, result))
             return TRUE;
     }
-    const AFX_MSGMAP_ENTRY* entry = FindEntry(message, 0, 0);
+    const AFX_MSGMAP_ENTRY* entry = FindEntry(ctlColor ? WM_CTLCOLOR_ANY : message, 0, 0);
+    if (!entry && message == WM_DRAWITEM) {
+        OnDrawItem(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        *result = TRUE;
+        return TRUE;
+    }
     if (!entry)
         return FALSE;
     AFX_MSG_CALL call = {message, wParam, lParam, 0};
@@ -240,6 +247,16 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     } else if (message == WM_COMMAND) {
         call.message = WM_REFLECT_BASE + WM_COMMAND;
         entry = FindEntry(call.message, HIWORD(wParam), 0);
+        if (!entry) {
+            // The _EX form: the handler's answer says whether the parent
+            // still gets the notification.
+            entry = FindEntry(call.message, HIWORD(wParam) | AFX_REFLECT_EX, 0);
+            if (entry) {
+                entry->pfn(this, call);
+                *result = 0;
+                return call.result != 0;
+            }
+        }
     } else if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
         call.message = WM_REFLECT_BASE + WM_CTLCOLOR_ANY;
         call.lParam = message - WM_CTLCOLORMSGBOX; // the CTLCOLOR_* kind
@@ -249,6 +266,23 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         return FALSE;
     entry->pfn(this, call);
     *result = call.result;
+    return TRUE;
+}
+
+CWnd* CWnd::FindWindow(LPCWSTR className, LPCWSTR windowName)
+{
+    return FromHandle(::FindWindowW(className, windowName));
+}
+
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT flags)
+{
+    const DWORD style = GetStyle();
+    const DWORD changed = (style & ~remove) | add;
+    if (changed == style)
+        return FALSE;
+    ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(changed));
+    if (flags)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
     return TRUE;
 }
 
@@ -295,3 +329,24 @@ void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
 void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
 void CWnd::OnPaint() { Default(); }
 void CWnd::OnSettingChange(UINT, LPCWSTR) { Default(); }
+void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
+void CWnd::OnEnable(BOOL) { Default(); }
+UINT CWnd::OnGetDlgCode() { return static_cast<UINT>(Default()); }
+void CWnd::OnDestroy() { Default(); }
+void CWnd::OnKillFocus(CWnd*) { Default(); }
+void CWnd::OnActivate(UINT, CWnd*, BOOL) { Default(); }
+void CWnd::OnCancelMode() { Default(); }
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
+LRESULT CWnd::OnNcHitTest(CPoint) { return Default(); }
+void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
+void CWnd::OnTimer(UINT_PTR) { Default(); }
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
+
+void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT item)
+{
+    LRESULT result = 0;
+    CWnd* child = item && item->CtlType != ODT_MENU ? FromHandlePermanent(item->hwndItem) : nullptr;
+    if (child && child->OnChildNotify(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(item), &result))
+        return;
+    Default();
+}

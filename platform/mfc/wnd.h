@@ -33,6 +33,15 @@ public:
     BOOL SubclassWindow(HWND hwnd);
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
     HWND UnsubclassWindow();
+    // Called by SubclassWindow once the object is attached, before its
+    // procedure takes over: a class may change the window's style here.
+    virtual void PreSubclassWindow() {}
+
+    // The top-level window of the class and title (either may be null), or null.
+    static CWnd* FindWindow(LPCWSTR className, LPCWSTR windowName);
+    static CWnd* WindowFromPoint(POINT point) { return FromHandle(::WindowFromPoint(point)); }
+    static CWnd* GetActiveWindow() { return FromHandle(::GetActiveWindow()); }
+    static CWnd* GetCapture() { return FromHandle(::GetCapture()); }
     HWND GetSafeHwnd() const { return m_hWnd; }
 
     // Called for every message of an attached window.
@@ -73,12 +82,44 @@ public:
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
     BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
+    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
+    CWnd* GetNextDlgTabItem(CWnd* control, BOOL previous = FALSE) const
+    {
+        return FromHandle(::GetNextDlgTabItem(m_hWnd, control ? control->m_hWnd : nullptr, previous));
+    }
+    void ScreenToClient(LPPOINT point) const { ::ScreenToClient(m_hWnd, point); }
+    void ClientToScreen(LPPOINT point) const { ::ClientToScreen(m_hWnd, point); }
+    void ScreenToClient(LPRECT rect) const { ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(rect), 2); }
 
+    // Window style bits.
+    DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
+    DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE)); }
+    // Removes and adds style bits; with flags, also SetWindowPos(flags) so
+    // that a frame change takes effect. False when nothing changed.
+    BOOL ModifyStyle(DWORD remove, DWORD add, UINT flags = 0);
+
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapse, TIMERPROC proc) { return ::SetTimer(m_hWnd, id, elapse, proc); }
+    BOOL KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
+    CWnd* SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
     // Default handlers that derived classes call from theirs.
     void OnLButtonDown(UINT flags, CPoint point);
     void OnLButtonUp(UINT flags, CPoint point);
     void OnPaint();
     void OnSettingChange(UINT flags, LPCWSTR section);
+    void OnMouseMove(UINT flags, CPoint point);
+    void OnEnable(BOOL enable);
+    UINT OnGetDlgCode();
+    void OnDestroy();
+    void OnKillFocus(CWnd* newWindow);
+    void OnActivate(UINT state, CWnd* other, BOOL minimized);
+    void OnCancelMode();
+    BOOL OnSetCursor(CWnd* window, UINT hitTest, UINT message);
+    LRESULT OnNcHitTest(CPoint point);
+    void OnShowWindow(BOOL show, UINT status);
+    void OnTimer(UINT_PTR id);
+    HBRUSH OnCtlColor(CDC* dc, CWnd* window, UINT kind);
+    // Offers the item to the owner-drawn control it belongs to.
+    void OnDrawItem(int id, LPDRAWITEMSTRUCT item);
 
     HWND m_hWnd = nullptr;
 

@@ -9,9 +9,14 @@
 //   poshost <library> rilo_display <caption> <lines> <mode>
 //   poshost <library> rilo_list_input <title> <heading> <items> <unused> <version>
 //   poshost <library> rilo_gst_select <title> <heading> <guest line> <markers> <mode>
+//   poshost --cancel <library> <dialog export> ... : presses Escape in the
+//           dialog as soon as it is up, so that the call returns by itself
 //
 // Texts take the escapes \xHH (one byte, e.g. \x1C, the separator of a
-// text list) and \\; "@null" passes a null text.
+// text list) and \\; "@null" passes a null text, "@noaccess" one that
+// faults on any access and the prefix "@ro:" a read-only one. A dialog
+// export's end code may follow its arguments as one more token ("@null",
+// "@noaccess", "@ro:n", or n: the value it holds before the call).
 //
 // Arrays are comma-separated integers ("" for none). Pointer arguments also
 // take "@null", "@noaccess" (memory that faults on any access) and the
@@ -24,6 +29,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -112,69 +118,96 @@ int CallProrateEx(FARPROC proc, char** args, int count)
     return 0;
 }
 
-void PrintEndCode(int endCode)
+void PrintEndCode(const IntBlock& endCode)
 {
-    if (endCode == kUnwritten)
+    if (!endCode.readable)
+        std::printf("endcode=<not readable>\n");
+    else if (endCode.data[0] == kUnwritten)
         std::printf("endcode=unwritten\n");
     else
-        std::printf("endcode=%d\n", endCode);
+        std::printf("endcode=%d\n", endCode.data[0]);
 }
 
-// Texts of a dialog export, with their escapes resolved.
-bool DialogTexts(char** args, int count, std::vector<std::string>& storage, std::vector<const char*>& texts)
+// Texts of a dialog export in caller memory, with their escapes resolved.
+bool DialogTexts(char** args, int count, CallerMemory& memory, std::vector<const char*>& texts)
 {
-    storage.resize(static_cast<size_t>(count));
     texts.resize(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
-        if (std::strcmp(args[i], "@null") == 0) {
-            texts[i] = nullptr;
+        const char* token = args[i];
+        if (std::strcmp(token, "@null") == 0 || std::strcmp(token, "@noaccess") == 0) {
+            if (!memory.Text(token, &texts[i]))
+                return false;
             continue;
         }
-        if (!Unescape(args[i], &storage[i]))
+        const bool readOnly = std::strncmp(token, "@ro:", 4) == 0;
+        std::string text;
+        if (!Unescape(readOnly ? token + 4 : token, &text))
             return false;
-        texts[i] = storage[i].c_str();
+        if (!memory.Text(((readOnly ? "@ro:" : "") + text).c_str(), &texts[i]))
+            return false;
     }
     return true;
 }
 
+// The end code's place: the optional token after the arguments, else an
+// ordinary integer that holds kUnwritten.
+bool EndCodeBlock(char** args, int count, int expected, CallerMemory& memory, IntBlock* block)
+{
+    if (count == expected + 1)
+        return memory.Ints(args[expected], block) && (!block->readable || block->count == 1);
+    const std::string unwritten = std::to_string(kUnwritten);
+    return memory.Ints(unwritten.c_str(), block);
+}
+
+// Presses Escape in the dialog of this thread once it is shown.
+BOOL CALLBACK CancelDialog(HWND window, LPARAM)
+{
+    wchar_t name[16] = L"";
+    if (IsWindowVisible(window) && GetClassNameW(window, name, 16) && std::wcscmp(name, L"#32770") == 0)
+        PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
+}
+void CALLBACK CancelTick(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), CancelDialog, 0); }
+
 int CallDialog(const std::string& name, FARPROC proc, char** args, int count)
 {
     void* fn = reinterpret_cast<void*>(proc);
-    std::vector<std::string> storage;
+    CallerMemory memory;
     std::vector<const char*> t;
-    int endCode = kUnwritten;
+    IntBlock endCode;
     int mode = 0;
     if (name == "rilo_short_inq") {
         if (count != 2)
             return Usage();
-        if (!DialogTexts(args, 2, storage, t))
+        if (!DialogTexts(args, 2, memory, t))
             return Fail("bad escape in a text");
         reinterpret_cast<ShortInqFn>(fn)(t[0], t[1]);
         std::printf("endcode=none\n");
         return 0;
     }
     if (name == "rilo_display") {
-        if (count != 3)
+        if (count != 3 && count != 4)
             return Usage();
-        if (!DialogTexts(args, 2, storage, t) || !ParseInt(args[2], &mode))
+        if (!DialogTexts(args, 2, memory, t) || !ParseInt(args[2], &mode) ||
+            !EndCodeBlock(args, count, 3, memory, &endCode))
             return Fail("rilo_display takes a caption, lines and an integer mode");
-        reinterpret_cast<DisplayFn>(fn)(t[0], t[1], mode, &endCode);
+        reinterpret_cast<DisplayFn>(fn)(t[0], t[1], mode, endCode.data);
     } else if (name == "rilo_list_input") {
         int unused = 0;
-        if (count != 5)
+        if (count != 5 && count != 6)
             return Usage();
-        if (!DialogTexts(args, 3, storage, t) || !ParseInt(args[3], &unused))
+        std::vector<const char*> version;
+        if (!DialogTexts(args, 3, memory, t) || !ParseInt(args[3], &unused) ||
+            !DialogTexts(args + 4, 1, memory, version) || !EndCodeBlock(args, count, 5, memory, &endCode))
             return Fail("rilo_list_input takes a title, a heading, items, an integer and a version");
-        std::string version;
-        if (!Unescape(args[4], &version))
-            return Fail("bad escape in a text");
-        reinterpret_cast<ListInputFn>(fn)(t[0], t[1], t[2], unused, version.c_str(), &endCode);
+        reinterpret_cast<ListInputFn>(fn)(t[0], t[1], t[2], unused, version[0], endCode.data);
     } else {
-        if (count != 5)
+        if (count != 5 && count != 6)
             return Usage();
-        if (!DialogTexts(args, 4, storage, t) || !ParseInt(args[4], &mode))
+        if (!DialogTexts(args, 4, memory, t) || !ParseInt(args[4], &mode) ||
+            !EndCodeBlock(args, count, 5, memory, &endCode))
             return Fail("rilo_gst_select takes a title, a heading, a guest line, markers and an integer mode");
-        reinterpret_cast<GstSelectFn>(fn)(t[0], t[1], t[2], t[3], mode, &endCode);
+        reinterpret_cast<GstSelectFn>(fn)(t[0], t[1], t[2], t[3], mode, endCode.data);
     }
     PrintEndCode(endCode);
     return 0;
@@ -190,6 +223,12 @@ bool IsDialogExport(const std::string& name)
 
 int main(int argc, char** argv)
 {
+    const bool cancel = argc > 1 && std::strcmp(argv[1], "--cancel") == 0;
+    if (cancel) {
+        --argc;
+        ++argv;
+        SetTimer(nullptr, 0, 50, CancelTick);
+    }
     if (argc < 3)
         return Usage();
     const char* path = argv[1];

@@ -1,0 +1,148 @@
+// CIconButton's drawing, read back from a memory bitmap: the mnemonic, its
+// underline, the disabled look and the pressed offset.
+#include "control_host.h"
+
+#include "icon_button.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kW = 160, kH = 40;
+constexpr COLORREF kRed = RGB(255, 0, 0);
+
+// Text may be smoothed: a pixel counts as the caption's when it is mostly red.
+bool Reddish(COLORREF c) { return GetRValue(c) > 160 && GetGValue(c) < 110 && GetBValue(c) < 110; }
+
+class IconButton : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        InitResourcesFromProgram();
+        m_control = m_host.AddChild(L"BUTTON", BS_OWNERDRAW, 1001, RECT{10, 10, 10 + kW, 10 + kH});
+        ASSERT_TRUE(m_button.SubclassWindow(m_control));
+        m_button.m_textColor = kRed;
+        HDC screen = GetDC(nullptr);
+        m_dc = CreateCompatibleDC(screen);
+        m_bitmap = CreateCompatibleBitmap(screen, kW, kH);
+        ReleaseDC(nullptr, screen);
+        m_old = SelectObject(m_dc, m_bitmap);
+    }
+    void TearDown() override
+    {
+        SelectObject(m_dc, m_old);
+        DeleteObject(m_bitmap);
+        DeleteDC(m_dc);
+        m_button.UnsubclassWindow();
+    }
+    // Draws the button with the caption in the state; the red ink's box.
+    RECT Draw(const wchar_t* caption, UINT state)
+    {
+        SetWindowTextW(m_control, caption);
+        DRAWITEMSTRUCT item = {};
+        item.CtlType = ODT_BUTTON;
+        item.hwndItem = m_control;
+        item.hDC = m_dc;
+        item.rcItem = RECT{0, 0, kW, kH};
+        item.itemState = state;
+        item.itemAction = ODA_DRAWENTIRE;
+        m_button.DrawItem(&item);
+        AfxDeleteTempObjects();
+        RECT ink = {kW, kH, -1, -1};
+        for (int y = 0; y < kH; ++y)
+            for (int x = 0; x < kW; ++x)
+                if (Reddish(GetPixel(m_dc, x, y))) {
+                    ink.left = x < ink.left ? x : ink.left;
+                    ink.top = y < ink.top ? y : ink.top;
+                    ink.right = x > ink.right ? x : ink.right;
+                    ink.bottom = y > ink.bottom ? y : ink.bottom;
+                }
+        return ink;
+    }
+    // Red pixels on one row between two columns.
+    int RedOnRow(int y, int from, int to)
+    {
+        int n = 0;
+        for (int x = from; x < to; ++x)
+            n += Reddish(GetPixel(m_dc, x, y));
+        return n;
+    }
+
+    ControlHost m_host{RGB(0, 128, 128)};
+    HWND m_control = nullptr;
+    CIconButton m_button;
+    HDC m_dc = nullptr;
+    HBITMAP m_bitmap = nullptr;
+    HGDIOBJ m_old = nullptr;
+};
+
+TEST(IconButtonMnemonic, FirstAmpersandIsRemoved)
+{
+    CString text(L"E&xit");
+    EXPECT_EQ(1, CIconButton::StripMnemonic(text));
+    EXPECT_EQ(CString(L"Exit"), text);
+    CString none(L"Exit");
+    EXPECT_EQ(-1, CIconButton::StripMnemonic(none));
+    EXPECT_EQ(CString(L"Exit"), none);
+    CString twice(L"&&A&b");
+    EXPECT_EQ(0, CIconButton::StripMnemonic(twice));
+    EXPECT_EQ(CString(L"&A&b"), twice);
+}
+
+TEST_F(IconButton, MnemonicLetterIsUnderlinedAtTheBaseline)
+{
+    const RECT plain = Draw(L"Exit", 0);
+    ASSERT_GE(plain.right, 0);
+    const RECT marked = Draw(L"E&xit", 0);
+    // Where the platform puts the text: the same measure the button uses.
+    SIZE whole, before, letter;
+    GetTextExtentPoint32W(m_dc, L"Exit", 4, &whole);
+    GetTextExtentPoint32W(m_dc, L"E", 1, &before);
+    GetTextExtentPoint32W(m_dc, L"x", 1, &letter);
+    const int x0 = kW / 2 - whole.cx / 2, baseline = kH / 2 - whole.cy / 2 + whole.cy;
+    EXPECT_EQ(letter.cx, RedOnRow(baseline, x0 + before.cx, x0 + before.cx + letter.cx));
+    EXPECT_EQ(0, RedOnRow(baseline, 0, x0 + before.cx)) << "only under the letter";
+    EXPECT_EQ(baseline, marked.bottom);
+    EXPECT_LT(plain.bottom, baseline) << "no underline without a mnemonic";
+}
+
+TEST_F(IconButton, DisabledCaptionIsGreyWithoutUnderline)
+{
+    const RECT ink = Draw(L"E&xit", ODS_DISABLED);
+    EXPECT_EQ(-1, ink.right) << "no caption colour at all";
+    int drawn = 0;
+    for (int y = 0; y < kH; ++y)
+        drawn += RedOnRow(y, 0, kW) == 0 && GetPixel(m_dc, kW / 2, y) != GetSysColor(COLOR_BTNFACE);
+    EXPECT_GT(drawn, 0) << "the caption is there, greyed";
+}
+
+TEST_F(IconButton, PressedMovesTheCaptionOneRightOneDown)
+{
+    const RECT up = Draw(L"Print", 0);
+    const RECT down = Draw(L"Print", ODS_SELECTED);
+    ASSERT_GE(up.right, 0);
+    EXPECT_EQ(up.left + 1, down.left);
+    EXPECT_EQ(up.top + 1, down.top);
+    EXPECT_EQ(up.right + 1, down.right);
+}
+
+TEST_F(IconButton, IconWithoutCaptionIsCentred)
+{
+    m_button.m_iconId = 170;
+    m_button.m_iconWidth = 32;
+    m_button.m_iconHeight = 32;
+    Draw(L"", 0);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    int left = kW, right = -1;
+    for (int y = 4; y < kH - 4; ++y)
+        for (int x = 4; x < kW - 4; ++x)
+            if (GetPixel(m_dc, x, y) != face) {
+                left = x < left ? x : left;
+                right = x > right ? x : right;
+            }
+    ASSERT_GE(right, 0);
+    EXPECT_GE(left, (kW - 32) / 2);
+    EXPECT_LT(right, (kW + 32) / 2);
+}
+
+} // namespace

@@ -10,7 +10,7 @@ CROSS   = -G Ninja -DCMAKE_BUILD_TYPE=Release -DRILO_TOP_BUILD_DIR=$(CURDIR)/$(B
 RUNS_32BIT = /lib/ld-linux.so.2 --version >/dev/null 2>&1
 NO_32BIT = this machine's kernel runs no 32-bit programs: the x86 build's Windows programs are not run here
 
-.PHONY: all deps build test demo bench fuzz clean
+.PHONY: all deps build test demo demo-dialogs bench fuzz clean
 
 all: build
 
@@ -42,6 +42,9 @@ test: build
 
 demo: build
 	RILO_BUILD_DIR=$(CURDIR)/$(BUILD) scripts/demo
+
+demo-dialogs: build
+	scripts/demo-dialogs
 
 bench: build
 	scripts/wine-run $(BUILD)/x64/bin/prorate_bench.exe

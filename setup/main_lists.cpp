@@ -54,11 +54,13 @@ void TMainForm::LocAddBtnClick(TObject*)
     const AnsiString minutes = LocForm->MinEdit->Text();
     SetLocatorHeader();
     TStringGrid* grid = LocStringGrid;
-    if (grid->RowCount() == 2 && grid->Cells(0, 1).empty()) {
-        grid->SetCells(0, 1, LocRvcNum);
-        grid->SetCells(1, 1, LocRvcName);
-        grid->SetCells(2, 1, minutes);
-    }
+    auto writeRow = [&](int row) {
+        grid->SetCells(0, row, LocRvcNum);
+        grid->SetCells(1, row, LocRvcName);
+        grid->SetCells(2, row, minutes);
+    };
+    if (grid->RowCount() == 2 && grid->Cells(0, 1).empty())
+        writeRow(1);
     // Every row of the centre is updated; a centre found nowhere gets a new row.
     bool found = false;
     for (int row = 1; row < grid->RowCount(); ++row) {
@@ -70,10 +72,7 @@ void TMainForm::LocAddBtnClick(TObject*)
     }
     if (!found) {
         grid->SetRowCount(grid->RowCount() + 1);
-        const int last = grid->RowCount() - 1;
-        grid->SetCells(0, last, LocRvcNum);
-        grid->SetCells(1, last, LocRvcName);
-        grid->SetCells(2, last, minutes);
+        writeRow(grid->RowCount() - 1);
     }
     SetupChanged = true;
 }

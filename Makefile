@@ -51,6 +51,7 @@ bench: build
 	@if $(RUNS_32BIT); then scripts/wine-run $(BUILD)/x86/bin/prorate_bench.exe; else echo "$(NO_32BIT)"; fi
 	@# The dialogs and their baseline on one CPU, with the Wine server and Xvfb.
 	RILO_WINE_TIMEOUT=1800 taskset -c 0 scripts/wine-run $(BUILD)/x64/bin/dialog_bench.exe
+	@if $(RUNS_32BIT); then RILO_WINE_TIMEOUT=1800 taskset -c 0 scripts/wine-run $(BUILD)/x86/bin/dialog_bench.exe; else echo "$(NO_32BIT)"; fi
 	RILO_BUILD_DIR=$(CURDIR)/$(BUILD) scripts/setup-bench
 
 fuzz: deps

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -189,8 +190,14 @@ constexpr double kRatioGoal = 1.1;
 
 } // namespace
 
-int main()
+// Arguments, each optional: a build, a dialog and a size to measure alone.
+int main(int argc, char** argv)
 {
+    const std::string onlyBuild = argc > 1 ? argv[1] : "", onlyDialog = argc > 2 ? argv[2] : "";
+    const int onlySize = argc > 3 ? std::atoi(argv[3]) : 0;
+    auto wanted = [&](const char* dialog, int size) {
+        return (onlyDialog.empty() || onlyDialog == dialog) && (onlySize == 0 || onlySize == size);
+    };
     QueryPerformanceFrequency(&g_frequency);
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
@@ -211,7 +218,7 @@ int main()
                 "baseline", "ratio");
     // riloHeron is the same file as riloCE.
     for (const Flavour& flavour : AllFlavours()) {
-        if (std::string(flavour.name) == "riloHeron")
+        if (std::string(flavour.name) == "riloHeron" || (!onlyBuild.empty() && onlyBuild != flavour.name))
             continue;
         DialogExports exports(flavour);
         if (!exports.ok()) {
@@ -226,6 +233,8 @@ int main()
             TimeOnce([&] { RunBaselineDialog(Split(text), 5); });
         }
         for (int lines : {10, 100, 1000, 10000}) {
+            if (!wanted("rilo_display", lines))
+                continue;
             const std::string text = Lines(lines, "Line");
             int endCode = 0;
             report(flavour.name, "rilo_display", lines,
@@ -233,12 +242,16 @@ int main()
                                 kPairs));
         }
         for (int items : {10, 100, 1000, 10000}) {
+            if (!wanted("rilo_list_input", items))
+                continue;
             const std::string text = Lines(items, "Item");
             int endCode = 0;
             report(flavour.name, "rilo_list_input", items, MeasurePairs([&] {
                        exports.listInput("Choose a room", "Room  Name", text.c_str(), 0, "4.10", &endCode);
                    }, Split(text), 8, kPairs));
         }
+        if (!wanted("rilo_gst_select", 1))
+            continue;
         int endCode = 0;
         report(flavour.name, "rilo_gst_select", 1, MeasurePairs([&] {
                    exports.gstSelect("Guest", "Room  Name", "0412 SMITH, JOHN", "ML", 0, &endCode);

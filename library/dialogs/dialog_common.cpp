@@ -30,6 +30,14 @@ void CreateListFont(CFont& font, const ListFontLook& look)
         CreateListFont(font, HasRegistryFontName() ? GetRegistryFontName() : GetFaceNameForLocale(), look.height);
 }
 
+void HoldPainting(CWnd& dialog) { dialog.SendMessage(WM_SETREDRAW, FALSE); }
+
+void PaintWhole(CWnd& dialog)
+{
+    dialog.SendMessage(WM_SETREDRAW, TRUE);
+    ::RedrawWindow(dialog.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void Place(CWnd& control, const LayoutRect& rect, BOOL repaint)
 {
     control.MoveWindow(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, repaint);

@@ -27,6 +27,12 @@ void CreateListFont(CFont& font, const ListFontLook& look);
 // A text of the looks tables.
 inline const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 
+// The dialog is on the screen from its placement on, but nothing of it
+// repaints while its controls are built (each change would be painted on
+// its own); PaintWhole then paints it once, as it stands at the end.
+void HoldPainting(CWnd& dialog);
+void PaintWhole(CWnd& dialog);
+
 void Place(CWnd& control, const LayoutRect& rect, BOOL repaint = FALSE);
 
 // One column wider than the list's client area by extra, full-row

@@ -21,6 +21,7 @@ BOOL CIddDlgShort32::OnInitDialog()
 {
     CDialog::OnInitDialog();
     const Placement placement = PlaceDialog(*this, m_pWndEmptyCB, DialogKind::Display);
+    HoldPainting(*this);
     const DisplayLooks looks = DisplayLooksFor(kBuild, placement.screen.large);
     CreateListFont(m_listFont, looks.list);
     int R = 0, B = 0;
@@ -63,5 +64,6 @@ BOOL CIddDlgShort32::OnInitDialog()
     Invalidate(TRUE);
     m_list.SetFocus();
     m_list.SendMessage(WM_KEYDOWN, VK_DOWN, 0);
+    PaintWhole(*this);
     return FALSE;
 }

@@ -27,6 +27,7 @@ BOOL CIddDlgGuestFunc32::OnInitDialog()
 {
     CDialog::OnInitDialog();
     const Placement placement = PlaceDialog(*this, m_pWndEmptyCB, DialogKind::Guest);
+    HoldPainting(*this);
     const GuestLooks looks = GuestLooksFor(kBuild, placement.screen.large);
     CreateListFont(m_listFont, looks.list);
     CRect window;
@@ -77,5 +78,6 @@ BOOL CIddDlgGuestFunc32::OnInitDialog()
     ApplyMode();
     ApplyMarkers();
     Invalidate(TRUE);
+    PaintWhole(*this);
     return TRUE;
 }

@@ -24,6 +24,7 @@ BOOL CIddDlgList32::OnInitDialog()
 {
     CDialog::OnInitDialog();
     const Placement placement = PlaceDialog(*this, m_pWndEmptyCB, DialogKind::ListInput);
+    HoldPainting(*this);
     const ListInputLooks looks = ListInputLooksFor(kBuild, placement.screen.large);
     CreateListFont(m_listFont, looks.list);
     int R = 0, B = 0;
@@ -56,6 +57,7 @@ BOOL CIddDlgList32::OnInitDialog()
     Invalidate(TRUE);
     m_list.SetFocus();
     m_list.SendMessage(WM_KEYDOWN, VK_DOWN, 0);
+    PaintWhole(*this);
     return TRUE;
 }
 

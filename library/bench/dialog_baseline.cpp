@@ -10,13 +10,27 @@ struct Request {
     const std::vector<std::string>* lines;
     int buttons;
     HBITMAP picture;
+    BaselineSteps steps;
+    HFONT titleFont, listFont;
 };
 
-// An empty dialog template: the controls are made at initialisation.
+// An empty dialog template: the controls are made at initialisation. The
+// font fields count only with DS_SETFONT.
 struct EmptyTemplate {
     DLGTEMPLATE header;
     WORD menu, windowClass, title;
+    WORD pointSize;
+    WCHAR face[12];
 };
+
+HFONT Font(const char* face, int height, int weight)
+{
+    LOGFONTA logFont = {};
+    logFont.lfHeight = height;
+    logFont.lfWeight = weight;
+    lstrcpynA(logFont.lfFaceName, face, LF_FACESIZE);
+    return CreateFontIndirectA(&logFont);
+}
 
 HBITMAP SmallPicture()
 {
@@ -59,28 +73,45 @@ INT_PTR CALLBACK BaselineProc(HWND dialog, UINT message, WPARAM, LPARAM lParam)
     switch (message) {
     case WM_INITDIALOG: {
         auto* request = reinterpret_cast<Request*>(lParam);
+        const bool bound = request->steps == BaselineSteps::Bound;
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
         const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-        SetWindowPos(dialog, HWND_TOPMOST, 0, 0, width, height, SWP_SHOWWINDOW);
-        SetForegroundWindow(dialog);
+        if (bound) {
+            SetWindowPos(dialog, HWND_TOP, 0, 0, width, height, SWP_SHOWWINDOW);
+            SetForegroundWindow(dialog);
+            SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+        } else {
+            SetWindowPos(dialog, HWND_TOPMOST, 0, 0, width, height, SWP_SHOWWINDOW);
+            SetForegroundWindow(dialog);
+        }
+        const int top = bound ? 20 : 4;
+        if (bound) {
+            request->titleFont = Font("Arial", 16, FW_BOLD);
+            request->listFont = Font("Courier New", 18, FW_NORMAL);
+            HWND title = CreateWindowExA(0, "STATIC", "Room 0412", WS_CHILD | WS_VISIBLE | SS_CENTER, 0, 0, width, 18,
+                                         dialog, nullptr, nullptr, nullptr);
+            SendMessageA(title, WM_SETFONT, reinterpret_cast<WPARAM>(request->titleFont), TRUE);
+        }
         const int buttonWidth = width / 8, listWidth = width - buttonWidth - 8;
         HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
                                     WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
-                                    4, 4, listWidth, height - 8, dialog, reinterpret_cast<HMENU>(100), nullptr,
-                                    nullptr);
+                                    4, top, listWidth, height - top - 4, dialog, reinterpret_cast<HMENU>(100),
+                                    nullptr, nullptr);
+        if (bound)
+            SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(request->listFont), TRUE);
         SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
-        const int buttonHeight = (height - 8) / request->buttons;
+        const int buttonHeight = (height - top - 4) / request->buttons;
         for (int i = 0; i < request->buttons; ++i) {
             char caption[16];
             wsprintfA(caption, "Button %d", i + 1);
             CreateWindowExA(0, "BUTTON", caption, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, width - buttonWidth - 2,
-                            4 + i * buttonHeight, buttonWidth - 2, buttonHeight - 2, dialog,
+                            top + i * buttonHeight, buttonWidth - 2, buttonHeight - 2, dialog,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(200 + i)), nullptr, nullptr);
         }
         SendMessageA(list, WM_SETREDRAW, FALSE, 0);
         LVCOLUMNA column = {};
         column.mask = LVCF_WIDTH;
-        column.cx = listWidth - 24;
+        column.cx = bound ? listWidth + 450 : listWidth - 24;
         SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
         for (size_t i = 0; i < request->lines->size(); ++i) {
             LVITEMA row = {};
@@ -109,12 +140,21 @@ INT_PTR CALLBACK BaselineProc(HWND dialog, UINT message, WPARAM, LPARAM lParam)
 
 }  // namespace
 
-void RunBaselineDialog(const std::vector<std::string>& lines, int buttons)
+void RunBaselineDialog(const std::vector<std::string>& lines, int buttons, BaselineSteps steps)
 {
     static const HBITMAP picture = SmallPicture();
-    Request request{&lines, buttons, picture};
+    Request request{&lines, buttons, picture, steps, nullptr, nullptr};
     EmptyTemplate dialog = {};
     dialog.header.style = WS_POPUP;
+    if (steps == BaselineSteps::Bound) {
+        dialog.header.style |= DS_SETFONT;
+        dialog.pointSize = 8;
+        lstrcpyW(dialog.face, L"Courier New");
+    }
     DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &dialog.header, nullptr, BaselineProc,
                             reinterpret_cast<LPARAM>(&request));
+    // The dialog's windows are gone: their fonts can go too.
+    for (HFONT font : {request.titleFont, request.listFont})
+        if (font)
+            DeleteObject(font);
 }

@@ -7,5 +7,11 @@
 #include <string>
 #include <vector>
 
+// Bare: the platform's floor for these controls. Bound: the same controls
+// with what the library's dialogs must do besides (a template font, a first
+// placement before the one on top, a bold title line, the list's own font
+// and a column wider than the list by 450), still with no project code.
+enum class BaselineSteps { Bare, Bound };
+
 // Shows the dialog modally until something ends it (EndDialog).
-void RunBaselineDialog(const std::vector<std::string>& lines, int buttons);
+void RunBaselineDialog(const std::vector<std::string>& lines, int buttons, BaselineSteps steps = BaselineSteps::Bare);

@@ -109,10 +109,18 @@ TControl* TControl::FromHandle(HWND hwnd)
 HWND TControl::Handle()
 {
     if (!hwnd_ && parent_ && !parent_->HandleAllocated())
-        parent_->Handle();  // creates this control's window with its own children
+        parent_->Handle();  // creates this control's window with its shown children
     if (!hwnd_)
-        CreateWnd();
+        CreateLateWnd();
     return hwnd_;
+}
+
+void TControl::CreateLateWnd()
+{
+    CreateWnd();
+    // Created after its siblings: its window goes where its tab order puts it.
+    if (parent_ && parent_->hwnd_)
+        parent_->UpdateTabOrder();
 }
 
 void TControl::CreateWnd()
@@ -268,7 +276,7 @@ void TControl::SetParent(TWinControl* parent)
         ::SetParent(hwnd_, parent_->hwnd_);
     else if (hwnd_)
         DestroyWnd();
-    else if (parent_->hwnd_)
+    else if (parent_->hwnd_ && visible_)
         CreateWnd();
     if (parent_->hwnd_)
         parent_->UpdateTabOrder();
@@ -309,9 +317,15 @@ void TControl::SetVisible(bool v)
     if (v == visible_)
         return;
     visible_ = v;
-    if (hwnd_)
+    if (hwnd_) {
         ShowWindow(hwnd_, v ? SW_SHOWNA : SW_HIDE);
+        RequestAlign();
+        return;
+    }
+    // Placed first, so that the window is made where it stays.
     RequestAlign();
+    if (v && parent_ && parent_->hwnd_)
+        CreateLateWnd();
 }
 
 void TControl::SetEnabled(bool v)
@@ -458,8 +472,10 @@ void TWinControl::RemoveControl(TControl* c)
 void TWinControl::CreateWnd()
 {
     TControl::CreateWnd();
+    // Hidden children (the pages not chosen) get their windows when they are
+    // shown or when their handle is asked for.
     for (TControl* c : controls_)
-        if (!c->hwnd_)
+        if (!c->hwnd_ && c->visible_)
             c->CreateWnd();
     UpdateTabOrder();
     Realign();

@@ -73,7 +73,9 @@ public:
     explicit TControl(TComponent* Owner);
     ~TControl() override;
 
-    HWND Handle();                      // the window, created when first asked for
+    // The window, created when first asked for. A control that is shown gets
+    // it with its parent's; a hidden one only when shown or asked for.
+    HWND Handle();
     bool HandleAllocated() const { return hwnd_ != nullptr; }
     TWinControl* Parent() const { return parent_; }
     virtual void SetParent(TWinControl* parent);
@@ -135,6 +137,8 @@ protected:
     };
     virtual void CreateParams(TCreateParams& params) = 0;
     virtual void CreateWnd();
+    // A window for a control whose parent's window exists already.
+    void CreateLateWnd();
     virtual void DestroyWnd();
     void RecreateWnd();
     // After the window exists: put the stored state into it.

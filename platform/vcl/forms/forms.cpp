@@ -248,6 +248,12 @@ void TForm::FocusControl(HWND control)
 
 void TForm::SelectFirst()
 {
+    // Without a window nothing can be looked up yet: the activation gives the
+    // focus to the first control in tab order (see WM_ACTIVATE).
+    if (!HandleAllocated()) {
+        lastFocus_ = nullptr;
+        return;
+    }
     FocusControl(GetNextDlgTabItem(Handle(), nullptr, FALSE));
 }
 

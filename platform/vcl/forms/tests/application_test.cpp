@@ -114,6 +114,17 @@ TEST(Focus, SelectFirstOnAHiddenFormWaitsUntilTheFormIsShown)
     EXPECT_EQ(form.First->Handle(), GetFocus());
 }
 
+TEST(Focus, SelectFirstOnAFormWithoutAWindowMakesNone)
+{
+    TTwoEdits form(nullptr);
+    form.SelectFirst();
+    EXPECT_FALSE(form.HandleAllocated());
+    EXPECT_FALSE(form.First->HandleAllocated());
+    form.Show();
+    Pump();
+    EXPECT_EQ(form.First->Handle(), GetFocus());
+}
+
 TEST(Focus, SetFocusOnAControlOfAnInactiveFormTakesEffectWhenTheFormIsActivated)
 {
     TTwoEdits form(nullptr);

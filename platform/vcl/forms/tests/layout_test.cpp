@@ -198,6 +198,71 @@ TEST_F(LayoutTest, TabOrderFollowsTheLayoutNotTheDeclarationOrder)
     EXPECT_EQ(form.SaveBtn->Handle(), GetWindow(form.ExitBtn->Handle(), GW_HWNDNEXT));
 }
 
+TEST_F(LayoutTest, APageNotChosenGetsItsWindowsWhenItIsShown)
+{
+    TLayoutForm form(nullptr);
+    form.Show();
+    auto* options = static_cast<TControl*>(form.FindComponent("tsOptions"));
+    auto* other = static_cast<TTabSheet*>(form.FindComponent("tsOther"));
+    auto* memo = static_cast<TMemo*>(form.FindComponent("Memo"));
+    EXPECT_TRUE(form.cbReverse->HandleAllocated());
+    EXPECT_FALSE(other->HandleAllocated());
+    EXPECT_FALSE(memo->HandleAllocated());
+
+    form.Pages->SetActivePage(other);
+    ASSERT_TRUE(memo->HandleAllocated());
+    EXPECT_TRUE(IsWindowVisible(memo->Handle()));
+    EXPECT_FALSE(IsWindowVisible(options->Handle()));
+    EXPECT_EQ("first\r\nsecond\r\n", WindowText(memo->Handle()));
+    // Made late, the page fills the same display area as the first one.
+    RECT first = ChildRect(options->Handle()), second = ChildRect(other->Handle());
+    EXPECT_TRUE(EqualRect(&first, &second));
+    EXPECT_GT(second.bottom - second.top, 100);
+}
+
+// Two buttons, the first in tab order hidden at first.
+class TLateButtons : public TForm {
+public:
+    TLateButtons() : TForm(nullptr)
+    {
+        SetBounds(10, 10, 300, 120);
+        Hidden = Add(0, 10);
+        Shown = Add(1, 50);
+        Hidden->SetVisible(false);
+    }
+    TButton* Hidden = nullptr;
+    TButton* Shown = nullptr;
+
+private:
+    TButton* Add(int tabOrder, int top)
+    {
+        auto* button = new TButton(this);
+        button->SetBounds(10, top, 100, 25);
+        button->SetTabOrder(tabOrder);
+        button->SetParent(this);
+        return button;
+    }
+};
+
+TEST_F(LayoutTest, AHiddenControlGetsItsWindowLateInItsTabOrderPlace)
+{
+    TLateButtons shownLater;
+    shownLater.Show();
+    EXPECT_FALSE(shownLater.Hidden->HandleAllocated());
+    shownLater.Hidden->Show();
+    ASSERT_TRUE(shownLater.Hidden->HandleAllocated());
+    EXPECT_TRUE(IsWindowVisible(shownLater.Hidden->Handle()));
+    EXPECT_EQ(shownLater.Hidden->Handle(), GetWindow(shownLater.Handle(), GW_CHILD));
+
+    // Asked for, the window is made hidden, in the same place.
+    TLateButtons asked;
+    asked.Show();
+    HWND hidden = asked.Hidden->Handle();
+    EXPECT_FALSE(IsWindowVisible(hidden));
+    EXPECT_EQ(hidden, GetWindow(asked.Handle(), GW_CHILD));
+    EXPECT_EQ(asked.Shown->Handle(), GetWindow(hidden, GW_HWNDNEXT));
+}
+
 class TBareForm : public TForm {
 public:
     explicit TBareForm(const std::string& layout) : TForm(nullptr)

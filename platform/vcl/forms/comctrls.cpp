@@ -11,7 +11,6 @@ void InitCommonControlsOnce()
     static bool done = [] {
         INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_TAB_CLASSES | ICC_BAR_CLASSES};
         InitCommonControlsEx(&icc);
-        LoadLibraryA("riched20.dll");
         return true;
     }();
     (void)done;
@@ -317,7 +316,6 @@ void TTextAttributes::SetStyle(TFontStyles v)
 
 TRichEdit::TRichEdit(TComponent* Owner) : TCustomEdit(Owner), lines_(this), selAttributes_(this)
 {
-    InitCommonControlsOnce();
     // Text added at the end takes the format set at the insertion point,
     // even though adding moves the selection there.
     lines_.BeforeAppend = [this] {
@@ -328,6 +326,10 @@ TRichEdit::TRichEdit(TComponent* Owner) : TCustomEdit(Owner), lines_(this), selA
 
 void TRichEdit::CreateParams(TCreateParams& p)
 {
+    // The rich-edit library (and the OLE libraries under it) is loaded with
+    // the first rich edit's window, not at the program's start.
+    static const HMODULE library = LoadLibraryA("riched20.dll");
+    (void)library;
     TCustomEdit::CreateParams(p);
     p.className = "RichEdit20A";
     p.style &= ~ES_AUTOHSCROLL;

@@ -127,7 +127,7 @@ void TControl::CreateWnd()
 {
     TCreateParams p;
     CreateParams(p);
-    DWORD style = p.style;
+    DWORD style = p.style | TabStopStyle();
     if (visible_)
         style |= WS_VISIBLE;
     if (!enabled_)
@@ -285,6 +285,8 @@ void TControl::SetParent(TWinControl* parent)
 
 void TControl::SetBounds(int left, int top, int width, int height)
 {
+    if (left == left_ && top == top_ && width == width_ && height == height_)
+        return;
     left_ = left;
     top_ = top;
     width_ = width;
@@ -472,13 +474,27 @@ void TWinControl::RemoveControl(TControl* c)
 void TWinControl::CreateWnd()
 {
     TControl::CreateWnd();
+    // The aligned children are placed before their windows exist and the
+    // windows are made in tab order, so none has to be moved afterwards.
     // Hidden children (the pages not chosen) get their windows when they are
     // shown or when their handle is asked for.
-    for (TControl* c : controls_)
+    Realign();
+    for (TControl* c : WindowOrder())
         if (!c->hwnd_ && c->visible_)
             c->CreateWnd();
-    UpdateTabOrder();
-    Realign();
+}
+
+std::vector<TControl*> TWinControl::WindowOrder() const
+{
+    std::vector<TControl*> list = controls_;
+    // Controls that take no part in tab order (labels, pictures) come after
+    // the others; controls without a tab order keep their declaration order.
+    auto rank = [](TControl* c) {
+        auto* w = dynamic_cast<TWinControl*>(c);
+        return w ? std::make_pair(0, static_cast<unsigned>(w->tabOrder_)) : std::make_pair(1, 0u);
+    };
+    std::stable_sort(list.begin(), list.end(), [&](TControl* a, TControl* b) { return rank(a) < rank(b); });
+    return list;
 }
 
 void TWinControl::DestroyWnd()
@@ -582,22 +598,12 @@ void TWinControl::UpdateTabOrder()
 {
     if (!hwnd_)
         return;
-    std::vector<TWinControl*> list;
-    for (TControl* c : controls_)
-        if (auto* w = dynamic_cast<TWinControl*>(c))
-            if (w->hwnd_)
-                list.push_back(w);
-    // Controls without a tab order keep their creation order after the others.
-    std::stable_sort(list.begin(), list.end(), [](TWinControl* a, TWinControl* b) {
-        unsigned ka = static_cast<unsigned>(a->tabOrder_), kb = static_cast<unsigned>(b->tabOrder_);
-        return ka < kb;
-    });
     HWND after = HWND_TOP;
-    for (TWinControl* w : list) {
-        SetWindowPos(w->hwnd_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        after = w->hwnd_;
-        w->SetTabStop(w->tabStop_);
-    }
+    for (TControl* c : WindowOrder())
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && w->hwnd_) {
+            SetWindowPos(w->hwnd_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            after = w->hwnd_;
+        }
 }
 
 void TWinControl::SetFocus()

@@ -157,6 +157,8 @@ protected:
     virtual void Paint(HDC dc, const RECT& client) {}
     // The height given to the window (a combo box adds its drop-down list).
     virtual int WindowHeight() { return height_; }
+    // WS_TABSTOP for a control the tab key stops at.
+    virtual DWORD TabStopStyle() const { return 0; }
 
     virtual void FontChanged();
     virtual void ColorChanged();
@@ -223,10 +225,13 @@ protected:
     // Orders the children's windows by tab order, so the dialog manager's
     // tab key follows it.
     void UpdateTabOrder();
+    DWORD TabStopStyle() const override { return tabStop_ ? WS_TABSTOP : 0; }
     bool tabStop_ = false;
 
 private:
     friend class TControl;
+    // The children in window order: by tab order, the others last.
+    std::vector<TControl*> WindowOrder() const;
     void InsertControl(TControl* c);
     void RemoveControl(TControl* c);
     std::vector<TControl*> controls_;

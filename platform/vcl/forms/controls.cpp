@@ -215,6 +215,13 @@ LRESULT TControl::WndProc(UINT msg, WPARAM wp, LPARAM lp)
         height_ = r.bottom - r.top;
         break;
     }
+    case WM_NCPAINT:
+        // A child without frame, edge or scroll bar has nothing outside its
+        // client area: the platform's painting of it would only fetch a
+        // device context for nothing, once for every child a form shows.
+        if (!HasNonClientArea())
+            return 0;
+        break;
     case WM_PAINT:
         if (oldProc_ == DefWindowProcA) {
             PAINTSTRUCT ps;
@@ -240,6 +247,14 @@ LRESULT TControl::WndProc(UINT msg, WPARAM wp, LPARAM lp)
         break;
     }
     return DefaultProc(msg, wp, lp);
+}
+
+bool TControl::HasNonClientArea() const
+{
+    const auto style = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE));
+    return !(style & WS_CHILD) || (style & (WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_VSCROLL | WS_HSCROLL)) ||
+           (exStyle & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME));
 }
 
 HBRUSH TControl::Brush()

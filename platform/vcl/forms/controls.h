@@ -157,6 +157,8 @@ protected:
     virtual void Paint(HDC dc, const RECT& client) {}
     // The height given to the window (a combo box adds its drop-down list).
     virtual int WindowHeight() { return height_; }
+    // A top-level window, or a child with a frame, an edge or a scroll bar.
+    bool HasNonClientArea() const;
     // WS_TABSTOP for a control the tab key stops at.
     virtual DWORD TabStopStyle() const { return 0; }
 

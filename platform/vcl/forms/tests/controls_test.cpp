@@ -390,6 +390,48 @@ TEST(Image, AJpegIsDecodedAndShownCentred)
     EXPECT_EQ(64, image->PictureWidth());  // the old picture stays
 }
 
+// A pixel of the screen, in a window's coordinates (its frame included).
+COLORREF WindowPixel(HWND hwnd, int x, int y)
+{
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    HDC screen = GetDC(nullptr);
+    COLORREF c = GetPixel(screen, r.left + x, r.top + y);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+// A form with its controls, shown after they were placed on it.
+struct HiddenHost : Host {
+    HiddenHost() { form.Hide(); }
+};
+
+TEST(Frames, EdgesAndScrollBarsArePaintedAndPlainChildrenKeepTheirLook)
+{
+    HiddenHost host;
+    auto* edit = host.Add<TEdit>(10, 10, 120, 24);
+    auto* memo = host.Add<TMemo>(10, 50, 160, 80);
+    memo->SetScrollBars(ssVertical);
+    auto* panel = host.Add<TPanel>(200, 10, 100, 60);
+    panel->SetBevelOuter(bvNone);
+    panel->SetColor(clNavy);
+    host.form.Show();
+    Pump();
+    // The sunken edge's outer line, then the white inside.
+    EXPECT_TRUE(Near(WindowPixel(edit->Handle(), 0, 10), GetSysColor(COLOR_BTNSHADOW), 8));
+    EXPECT_TRUE(Near(WindowPixel(edit->Handle(), 5, 10), RGB(255, 255, 255), 8));
+    // The scroll bar along the memo's right side is no part of its white client area.
+    RECT window;
+    GetWindowRect(memo->Handle(), &window);
+    const int barX = window.right - window.left - 2 - GetSystemMetrics(SM_CXVSCROLL) / 2;
+    EXPECT_FALSE(Near(WindowPixel(memo->Handle(), barX, 40), RGB(255, 255, 255), 8));
+    EXPECT_TRUE(Near(WindowPixel(memo->Handle(), 20, 40), RGB(255, 255, 255), 8));
+    // A panel without a bevel is its colour up to its corners.
+    EXPECT_TRUE(Near(WindowPixel(panel->Handle(), 0, 0), RGB(0, 0, 128), 8));
+    EXPECT_TRUE(Near(WindowPixel(panel->Handle(), 99, 59), RGB(0, 0, 128), 8));
+    printf("screenshot: %s\n", SaveScreenshot(host.form.Handle(), "forms_frames").c_str());
+}
+
 TEST(Image, APictureTooLargeForABitmapIsReportedAsSuch)
 {
     Host host;

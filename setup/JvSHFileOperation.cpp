@@ -3,9 +3,21 @@
 #include <algorithm>
 #include <vector>
 
-TShellFileCalls ShellFileCalls = {&SHFileOperationA, &SHFreeNameMappings};
+#include "system_library.h"
 
 namespace {
+
+int WINAPI ShellFileOperation(LPSHFILEOPSTRUCTA operation)
+{
+    static const auto call = SystemProc<decltype(&SHFileOperationA)>("shell32.dll", "SHFileOperationA");
+    return call(operation);
+}
+
+void WINAPI ShellFreeNameMappings(HANDLE mappings)
+{
+    static const auto call = SystemProc<decltype(&SHFreeNameMappings)>("shell32.dll", "SHFreeNameMappings");
+    call(mappings);
+}
 
 // The shell flag of each option, in the options' order.
 const FILEOP_FLAGS kOptionFlags[] = {
@@ -63,6 +75,8 @@ AnsiString NarrowName(const wchar_t* name, int length)
 }
 
 }  // namespace
+
+TShellFileCalls ShellFileCalls = {&ShellFileOperation, &ShellFreeNameMappings};
 
 TJvSHFileOperation::TJvSHFileOperation(TComponent* Owner) : TJvCommonDialog(Owner) {}
 

@@ -4,6 +4,7 @@
 
 #include "date_time.h"
 #include "pos_version.h"
+#include "system_library.h"
 #include "uVersionInfo.h"
 
 TMainForm* MainForm = nullptr;
@@ -198,8 +199,9 @@ void TMainForm::FormClose(TObject*, TCloseAction&)
 void TMainForm::BitBtn1Click(TObject*)
 {
     const AnsiString folder = HuxRootDir + "\\etc";
+    static const auto shellExecute = SystemProc<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA");
     const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(Handle(), "open", "pvo_fo_rilo.pdf", "", folder.c_str(), SW_SHOW));
+        shellExecute(Handle(), "open", "pvo_fo_rilo.pdf", "", folder.c_str(), SW_SHOW));
     if (result == ERROR_FILE_NOT_FOUND)
         MessageDlg("pvo_fo_rilo.pdf not found", mtError, mbOK);
 }

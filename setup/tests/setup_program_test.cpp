@@ -4,6 +4,10 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <tlhelp32.h>
+
+#include <algorithm>
+#include <set>
 
 #include "demo_settings.h"
 #include "program_watch.h"
@@ -20,6 +24,26 @@ BOOL CALLBACK FindTabControl(HWND child, LPARAM lp)
         return TRUE;
     *reinterpret_cast<HWND*>(lp) = child;
     return FALSE;
+}
+
+// The libraries loaded in the process of the window, their names in lower case.
+std::set<std::string> LoadedLibraries(HWND window)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    std::set<std::string> names;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, process);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return names;
+    MODULEENTRY32 module = {};
+    module.dwSize = sizeof module;
+    for (BOOL more = Module32First(snapshot, &module); more; more = Module32Next(snapshot, &module)) {
+        std::string name = module.szModule;
+        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+        names.insert(name);
+    }
+    CloseHandle(snapshot);
+    return names;
 }
 
 WatchResult RunSetup(const std::string& arguments, std::vector<std::string> answers = {},
@@ -91,6 +115,21 @@ TEST(SetupProgram, ShowsTheMainWindowWithItsThreeTabs)
     EXPECT_EQ(3, tabs);
     // Closed by the frame: only the tax keys of the start are in the file.
     EXPECT_EQ(10u, WithoutBlankLines(installation.IniLines()).size());
+}
+
+TEST(SetupProgram, LibrariesOfRareActionsAreNotLoadedByTheStart)
+{
+    TestInstallation installation;
+    std::set<std::string> libraries;
+    const WatchResult result = RunSetup("", {}, [&](HWND window) {
+        libraries = LoadedLibraries(window);
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    });
+    ASSERT_TRUE(result.ended);
+    ASSERT_TRUE(libraries.count("comctl32.dll") && libraries.count("odbc32.dll"));
+    // Shell file operations and documents, network names, the hint window's rich edit.
+    for (const char* rare : {"shell32.dll", "mpr.dll", "riched20.dll"})
+        EXPECT_EQ(0u, libraries.count(rare)) << rare;
 }
 
 }  // namespace

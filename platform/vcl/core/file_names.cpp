@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "system_library.h"
+
 bool FileExists(const AnsiString& name)
 {
     const DWORD attributes = GetFileAttributesA(name.c_str());
@@ -41,7 +43,9 @@ AnsiString ExpandUNCFileName(const AnsiString& name)
         return expanded;
     std::vector<char> buffer(1024);
     DWORD size = static_cast<DWORD>(buffer.size());
-    if (WNetGetUniversalNameA(expanded.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer.data(), &size) == NO_ERROR) {
+    static const auto universalName =
+        SystemProc<decltype(&WNetGetUniversalNameA)>("mpr.dll", "WNetGetUniversalNameA");
+    if (universalName(expanded.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer.data(), &size) == NO_ERROR) {
         const auto* info = reinterpret_cast<const UNIVERSAL_NAME_INFOA*>(buffer.data());
         if (info->lpUniversalName)
             return info->lpUniversalName;

@@ -2,6 +2,7 @@
 
 #include "forms.h"
 #include "layout_value.h"
+#include "system_library.h"
 
 namespace {
 constexpr int kGlyphSize = 16;
@@ -106,7 +107,8 @@ void TBitBtn::DrawItem(DRAWITEMSTRUCT* dis)
         HDC mem = CreateCompatibleDC(dc);
         HGDIOBJ old = SelectObject(mem, glyph_);
         // The bottom-left pixel's colour shows the button face through.
-        TransparentBlt(dc, x, cy - glyphH / 2, glyphW, glyphH, mem, index * glyphW, 0, glyphW, glyphH,
+        static const auto transparentBlt = SystemProc<decltype(&TransparentBlt)>("msimg32.dll", "TransparentBlt");
+        transparentBlt(dc, x, cy - glyphH / 2, glyphW, glyphH, mem, index * glyphW, 0, glyphW, glyphH,
                        GetPixel(mem, index * glyphW, glyphH - 1));
         SelectObject(mem, old);
         DeleteDC(mem);

@@ -140,9 +140,20 @@ void TForm::SetVisible(bool v)
     // A hidden form is no longer the active one: showing it again activates it.
     if (!v && Screen->activeForm_ == this)
         Screen->activeForm_ = nullptr;
-    ShowWindow(h, v ? SW_SHOW : SW_HIDE);
-    if (v)
-        SetForegroundWindow(h);
+    if (!v) {
+        ShowWindow(h, SW_HIDE);
+        return;
+    }
+    if (!IsWindowVisible(h)) {
+        // What ShowWindow does, except that the form and its controls are
+        // erased when they are painted, not one by one before this returns:
+        // a form that ends the program from OnShow never paints at all.
+        SendMessageA(h, WM_SHOWWINDOW, TRUE, 0);
+        if (!IsWindow(h))
+            return;
+        SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_DEFERERASE);
+    }
+    SetForegroundWindow(h);
 }
 
 namespace {

@@ -74,6 +74,30 @@ TEST(Application, ProcessMessagesHandlesWhatIsWaiting)
     EXPECT_GE(shown, 1);
 }
 
+TEST(Showing, OnShowComesOnceBeforeTheActivationAndThePaintingInTheLoop)
+{
+    TMainish form(nullptr);
+    auto* panel = new TPanel(&form);
+    panel->SetBounds(0, 0, 60, 40);
+    panel->SetBevelOuter(bvNone);
+    panel->SetColor(clTeal);
+    panel->SetParent(&form);
+    std::vector<std::string> events;
+    form.OnShow = [&](TObject*) { events.push_back(IsWindowVisible(form.Handle()) ? "show, visible" : "show"); };
+    form.OnActivate = [&](TObject*) { events.push_back("activate"); };
+    form.Show();
+    form.Show();
+    EXPECT_EQ((std::vector<std::string>{"show", "activate"}), events);
+    EXPECT_TRUE(IsWindowVisible(panel->Handle()));
+    EXPECT_EQ(form.Handle(), GetActiveWindow());
+    Pump();
+    EXPECT_EQ(RGB(0, 128, 128), ClientPixel(panel->Handle(), 30, 20));
+    // Shown again after hiding: both again.
+    form.Hide();
+    form.Show();
+    EXPECT_EQ((std::vector<std::string>{"show", "activate", "show", "activate"}), events);
+}
+
 // A form with two edits, the first in tab order first.
 class TTwoEdits : public TForm {
 public:

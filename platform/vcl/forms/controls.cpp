@@ -1,13 +1,25 @@
 #include "controls.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "forms.h"
 #include "layout_value.h"
 
 namespace {
-const char kControlProp[] = "RiloControl";
 int g_nextId = 1000;
+
+// The controls of the thread's windows. Every message goes through a lookup
+// here; a window property would cost a round trip to the window server for
+// each. Never freed: windows still go when the thread's other objects have.
+thread_local std::unordered_map<HWND, TControl*>* t_controls = nullptr;
+
+std::unordered_map<HWND, TControl*>& Controls()
+{
+    if (!t_controls)
+        t_controls = new std::unordered_map<HWND, TControl*>;
+    return *t_controls;
+}
 }  // namespace
 
 COLORREF ColorToRGB(TColor color)
@@ -103,7 +115,10 @@ TControl::~TControl()
 
 TControl* TControl::FromHandle(HWND hwnd)
 {
-    return hwnd ? static_cast<TControl*>(GetPropA(hwnd, kControlProp)) : nullptr;
+    if (!hwnd || !t_controls)
+        return nullptr;
+    auto it = t_controls->find(hwnd);
+    return it == t_controls->end() ? nullptr : it->second;
 }
 
 HWND TControl::Handle()
@@ -144,7 +159,7 @@ void TControl::CreateWnd()
                             parentWnd, id, GetModuleHandleA(nullptr), nullptr);
     if (!hwnd_)
         throw std::runtime_error(std::string("cannot create a window of class ") + p.className);
-    SetPropA(hwnd_, kControlProp, this);
+    Controls()[hwnd_] = this;
     oldProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TControl::StaticProc)));
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
@@ -179,11 +194,10 @@ LRESULT CALLBACK TControl::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     if (!c)
         return DefWindowProcA(hwnd, msg, wp, lp);
     if (msg == WM_NCDESTROY) {
-        WNDPROC old = c->oldProc_;
-        RemovePropA(hwnd, kControlProp);
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+        // The window's last message: its own procedure still frees what it holds.
+        Controls().erase(hwnd);
         c->hwnd_ = nullptr;
-        return CallWindowProcA(old, hwnd, msg, wp, lp);
+        return CallWindowProcA(c->oldProc_, hwnd, msg, wp, lp);
     }
     try {
         return c->WndProc(msg, wp, lp);

@@ -390,6 +390,28 @@ TEST(Image, AJpegIsDecodedAndShownCentred)
     EXPECT_EQ(64, image->PictureWidth());  // the old picture stays
 }
 
+TEST(FromHandle, KnowsTheWindowsOfLiveControlsOnly)
+{
+    Host host;
+    auto* combo = host.Add<TComboBox>(10, 10, 120, 21);
+    HWND first = combo->Handle();
+    EXPECT_EQ(combo, TControl::FromHandle(first));
+    EXPECT_EQ(&host.form, TControl::FromHandle(host.form.Handle()));
+    // A new style makes a new window: the old one is nobody's any more.
+    combo->SetStyle(csDropDownList);
+    HWND second = combo->Handle();
+    ASSERT_NE(first, second);
+    EXPECT_EQ(combo, TControl::FromHandle(second));
+    EXPECT_EQ(nullptr, TControl::FromHandle(first));
+    delete combo;
+    EXPECT_EQ(nullptr, TControl::FromHandle(second));
+    // Windows this layer did not make, and none.
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(nullptr, TControl::FromHandle(other));
+    DestroyWindow(other);
+    EXPECT_EQ(nullptr, TControl::FromHandle(nullptr));
+}
+
 // A pixel of the screen, in a window's coordinates (its frame included).
 COLORREF WindowPixel(HWND hwnd, int x, int y)
 {

@@ -39,14 +39,24 @@ void TBitBtn::SetKind(TBitBtnKind v)
 
 void TBitBtn::SetGlyph(const std::string& resourceName)
 {
-    HBITMAP b = static_cast<HBITMAP>(
-        LoadImageA(GetModuleHandleA(nullptr), resourceName.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (!b)
+    // A name without a picture is the layout's mistake, reported now; the
+    // picture itself waits for the first drawing (most buttons of a start
+    // are on pages not shown, or never drawn at all).
+    if (!FindResourceA(GetModuleHandleA(nullptr), resourceName.c_str(), MAKEINTRESOURCEA(2)))  // RT_BITMAP
         throw std::runtime_error("no glyph resource " + resourceName);
     if (glyph_)
         DeleteObject(glyph_);
-    glyph_ = b;
+    glyph_ = nullptr;
+    glyphName_ = resourceName;
     Invalidate();
+}
+
+HBITMAP TBitBtn::Glyph()
+{
+    if (!glyph_ && !glyphName_.empty())
+        glyph_ = static_cast<HBITMAP>(
+            LoadImageA(GetModuleHandleA(nullptr), glyphName_.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    return glyph_;
 }
 
 void TBitBtn::CommandNotify(WORD code)
@@ -91,10 +101,11 @@ void TBitBtn::DrawItem(DRAWITEMSTRUCT* dis)
     RECT textRect = {0, 0, 0, 0};
     DrawTextA(dc, caption.c_str(), -1, &textRect, DT_CALCRECT | DT_SINGLELINE);
     BITMAP bm = {};
-    bool hasGlyph = glyph_ || kind_ != bkCustom;
+    HBITMAP glyph = Glyph();
+    bool hasGlyph = glyph || kind_ != bkCustom;
     int glyphW = kGlyphSize, glyphH = kGlyphSize;
-    if (glyph_) {
-        GetObject(glyph_, sizeof bm, &bm);
+    if (glyph) {
+        GetObject(glyph, sizeof bm, &bm);
         glyphW = bm.bmWidth / std::max(numGlyphs_, 1);
         glyphH = bm.bmHeight;
     }
@@ -102,10 +113,10 @@ void TBitBtn::DrawItem(DRAWITEMSTRUCT* dis)
     int total = (hasGlyph ? glyphW : 0) + gap + textRect.right;
     int x = (r.left + r.right - total) / 2 + (pushed ? 1 : 0);
     int cy = (r.top + r.bottom) / 2 + (pushed ? 1 : 0);
-    if (glyph_) {
+    if (glyph) {
         int index = !enabled && numGlyphs_ >= 2 ? 1 : 0;
         HDC mem = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(mem, glyph_);
+        HGDIOBJ old = SelectObject(mem, glyph);
         // The bottom-left pixel's colour shows the button face through.
         static const auto transparentBlt = SystemProc<decltype(&TransparentBlt)>("msimg32.dll", "TransparentBlt");
         transparentBlt(dc, x, cy - glyphH / 2, glyphW, glyphH, mem, index * glyphW, 0, glyphW, glyphH,

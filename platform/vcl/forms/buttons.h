@@ -8,7 +8,8 @@ enum TBitBtnKind { bkCustom, bkOK, bkCancel };
 // Kind bkOK: caption "OK", default button, modal result mrOk; bkCancel:
 // caption "Cancel", cancel button, mrCancel; both draw a stock picture. A
 // Glyph is a BITMAP resource of the program holding NumGlyphs pictures side
-// by side: the first for the enabled button, the second for the disabled one.
+// by side: the first for the enabled button, the second for the disabled one;
+// it is loaded when the button is first drawn.
 class TBitBtn : public TButton {
 public:
     explicit TBitBtn(TComponent* Owner);
@@ -26,7 +27,9 @@ protected:
 
 private:
     void DrawStockGlyph(HDC dc, int x, int y, bool enabled);
+    HBITMAP Glyph();
     TBitBtnKind kind_ = bkCustom;
+    std::string glyphName_;
     HBITMAP glyph_ = nullptr;
     int numGlyphs_ = 1;
 };

@@ -34,6 +34,11 @@ struct Host {
     }
 };
 
+// A form with its controls, shown after they were placed on it.
+struct HiddenHost : Host {
+    HiddenHost() { form.Hide(); }
+};
+
 bool Near(COLORREF a, COLORREF b, int tolerance = 40)
 {
     return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
@@ -390,6 +395,27 @@ TEST(Image, AJpegIsDecodedAndShownCentred)
     EXPECT_EQ(64, image->PictureWidth());  // the old picture stays
 }
 
+// TEST_GLYPH: a red picture for the enabled button and a blue one for the
+// disabled button, side by side, each with a white bottom row that shows the
+// button face through.
+TEST(BitBtn, DrawsTheGlyphOfItsStateAndAMissingGlyphIsALayoutError)
+{
+    HiddenHost host;
+    auto* button = host.Add<TBitBtn>(10, 10, 40, 30);
+    button->SetGlyph("TEST_GLYPH");
+    button->SetNumGlyphs(2);
+    host.form.Show();
+    Pump();
+    // Without a caption the picture is centred: x 12..27, y 7..22.
+    EXPECT_TRUE(Near(ClientPixel(button->Handle(), 20, 12), RGB(200, 0, 0), 8));
+    EXPECT_FALSE(Near(ClientPixel(button->Handle(), 20, 22), RGB(255, 255, 255), 8));
+    button->SetEnabled(false);
+    Pump();
+    EXPECT_TRUE(Near(ClientPixel(button->Handle(), 20, 12), RGB(0, 0, 200), 8));
+
+    EXPECT_THROW(button->SetGlyph("NO_SUCH_GLYPH"), std::runtime_error);
+}
+
 TEST(FromHandle, KnowsTheWindowsOfLiveControlsOnly)
 {
     Host host;
@@ -422,11 +448,6 @@ COLORREF WindowPixel(HWND hwnd, int x, int y)
     ReleaseDC(nullptr, screen);
     return c;
 }
-
-// A form with its controls, shown after they were placed on it.
-struct HiddenHost : Host {
-    HiddenHost() { form.Hide(); }
-};
 
 TEST(Frames, EdgesAndScrollBarsArePaintedAndPlainChildrenKeepTheirLook)
 {

@@ -1,5 +1,7 @@
 #include "extctrls.h"
 
+#include <map>
+
 #include "jpeg_decode.h"
 #include "layout_value.h"
 
@@ -245,41 +247,41 @@ void TRadioGroup::SetProperty(const std::string& name, const TLayoutValue& value
 
 // ---- TTimer ----------------------------------------------------------------
 
-TTimer::TTimer(TComponent* Owner) : TComponent(Owner)
-{
-    static const char* cls = [] {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = &TTimer::Proc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "RiloTimer";
-        RegisterClassA(&wc);
-        return "RiloTimer";
-    }();
-    window_ = CreateWindowExA(0, cls, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-}
+namespace {
+// The running timers of the thread by their platform numbers.
+thread_local std::map<UINT_PTR, TTimer*>* t_timers = nullptr;
+}  // namespace
+
+TTimer::TTimer(TComponent* Owner) : TComponent(Owner) {}
 
 TTimer::~TTimer()
 {
-    KillTimer(window_, 1);
-    DestroyWindow(window_);
+    enabled_ = false;
+    Update();
 }
 
 void TTimer::Update()
 {
-    KillTimer(window_, 1);
-    if (enabled_ && interval_ > 0)
-        SetTimer(window_, 1, interval_, nullptr);
+    if (id_) {
+        KillTimer(nullptr, id_);
+        t_timers->erase(id_);
+        id_ = 0;
+    }
+    if (!enabled_ || interval_ == 0)
+        return;
+    id_ = SetTimer(nullptr, 0, interval_, &TTimer::Proc);
+    if (!t_timers)
+        t_timers = new std::map<UINT_PTR, TTimer*>;
+    (*t_timers)[id_] = this;
 }
 
-LRESULT CALLBACK TTimer::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+void CALLBACK TTimer::Proc(HWND, UINT, UINT_PTR id, DWORD)
 {
-    if (msg == WM_TIMER)
-        if (auto* t = reinterpret_cast<TTimer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA))) {
-            Fire(t->OnTimer, t);
-            return 0;
-        }
-    return DefWindowProcA(hwnd, msg, wp, lp);
+    if (!t_timers)
+        return;
+    auto it = t_timers->find(id);
+    if (it != t_timers->end())
+        Fire(it->second->OnTimer, it->second);
 }
 
 void TTimer::SetProperty(const std::string& name, const TLayoutValue& value)

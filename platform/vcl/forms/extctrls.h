@@ -83,7 +83,7 @@ private:
 };
 
 // Runs OnTimer every Interval milliseconds while Enabled, on the thread's
-// message loop.
+// message loop. A timer of the thread's own: no window is made for it.
 class TTimer : public TComponent {
 public:
     explicit TTimer(TComponent* Owner);
@@ -97,9 +97,9 @@ public:
     void SetEvent(const std::string& name, const THandlerRef& handler) override;
 
 private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    static void CALLBACK Proc(HWND hwnd, UINT msg, UINT_PTR id, DWORD time);
     void Update();
-    HWND window_ = nullptr;
+    UINT_PTR id_ = 0;
     bool enabled_ = true;
     unsigned interval_ = 1000;
 };

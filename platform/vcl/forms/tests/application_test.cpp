@@ -98,6 +98,40 @@ TEST(Showing, OnShowComesOnceBeforeTheActivationAndThePaintingInTheLoop)
     EXPECT_EQ((std::vector<std::string>{"show", "activate", "show", "activate"}), events);
 }
 
+// Handles messages until done() or the time is up.
+void PumpUntil(const std::function<bool()>& done, DWORD milliseconds)
+{
+    const DWORD end = GetTickCount() + milliseconds;
+    while (!done() && static_cast<int>(end - GetTickCount()) > 0) {
+        Pump();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+TEST(Timer, EachTimerTicksItsOwnHandlerUntilDisabledOrGone)
+{
+    int fast = 0, slow = 0, gone = 0;
+    TTimer a(nullptr), b(nullptr);
+    auto* c = new TTimer(nullptr);
+    a.SetInterval(20);
+    a.OnTimer = [&](TObject* sender) { fast += sender == &a; };
+    b.SetInterval(60);
+    b.OnTimer = [&](TObject* sender) { slow += sender == &b; };
+    c->SetInterval(20);
+    c->OnTimer = [&](TObject*) { ++gone; };
+    delete c;
+    PumpUntil([&] { return fast >= 3 && slow >= 1; }, 5000);
+    EXPECT_GE(fast, 3);
+    EXPECT_GE(slow, 1);
+    EXPECT_EQ(0, gone);
+    a.SetEnabled(false);
+    Pump();
+    const int stopped = fast;
+    const int later = slow + 2;
+    PumpUntil([&] { return slow >= later; }, 5000);
+    EXPECT_EQ(stopped, fast);
+}
+
 // A form with two edits, the first in tab order first.
 class TTwoEdits : public TForm {
 public:

@@ -105,6 +105,8 @@ TControl::TControl(TComponent* Owner) : TComponent(Owner) { font_.owner_ = this;
 
 TControl::~TControl()
 {
+    if (!windowed_)
+        Invalidate();  // its place is painted without it
     DestroyWnd();
     if (brush_)
         DeleteObject(brush_);
@@ -123,6 +125,8 @@ TControl* TControl::FromHandle(HWND hwnd)
 
 HWND TControl::Handle()
 {
+    if (!windowed_)
+        return nullptr;
     if (!hwnd_ && parent_ && !parent_->HandleAllocated())
         parent_->Handle();  // creates this control's window with its shown children
     if (!hwnd_)
@@ -140,6 +144,8 @@ void TControl::CreateLateWnd()
 
 void TControl::CreateWnd()
 {
+    if (!windowed_)
+        return;
     TCreateParams p;
     CreateParams(p);
     DWORD style = p.style | TabStopStyle();
@@ -245,6 +251,7 @@ LRESULT TControl::WndProc(UINT msg, WPARAM wp, LPARAM lp)
             HGDIOBJ oldFont = SelectObject(dc, font_.Handle());
             Paint(dc, r);
             SelectObject(dc, oldFont);
+            PaintControls(dc);
             EndPaint(hwnd_, &ps);
             return 0;
         }
@@ -289,6 +296,8 @@ void TControl::SetParent(TWinControl* parent)
 {
     if (parent == parent_)
         return;
+    if (!windowed_)
+        Invalidate();
     if (parent_)
         parent_->RemoveControl(this);
     parent_ = parent;
@@ -307,33 +316,43 @@ void TControl::SetParent(TWinControl* parent)
         DestroyWnd();
     else if (parent_->hwnd_ && visible_)
         CreateWnd();
-    if (parent_->hwnd_)
+    if (parent_->hwnd_ && windowed_)
         parent_->UpdateTabOrder();
     RequestAlign();
+    if (!windowed_)
+        Invalidate();
 }
 
 void TControl::SetBounds(int left, int top, int width, int height)
 {
     if (left == left_ && top == top_ && width == width_ && height == height_)
         return;
+    if (!windowed_)
+        Invalidate();  // where it was
     left_ = left;
     top_ = top;
     width_ = width;
     height_ = height;
     if (hwnd_)
         SetWindowPos(hwnd_, nullptr, left, top, width, WindowHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
+    else if (!windowed_)
+        Invalidate();
     RequestAlign();
 }
 
 int TControl::ClientWidth()
 {
     RECT r;
+    if (!windowed_)
+        return width_;
     return GetClientRect(Handle(), &r) ? r.right : 0;
 }
 
 int TControl::ClientHeight()
 {
     RECT r;
+    if (!windowed_)
+        return height_;
     return GetClientRect(Handle(), &r) ? r.bottom : 0;
 }
 
@@ -355,7 +374,9 @@ void TControl::SetVisible(bool v)
     }
     // Placed first, so that the window is made where it stays.
     RequestAlign();
-    if (v && parent_ && parent_->hwnd_)
+    if (!windowed_)
+        Invalidate();
+    else if (v && parent_ && parent_->hwnd_)
         CreateLateWnd();
 }
 
@@ -364,6 +385,8 @@ void TControl::SetEnabled(bool v)
     enabled_ = v;
     if (hwnd_)
         EnableWindow(hwnd_, v);
+    else
+        Invalidate();
 }
 
 std::string TControl::Caption()
@@ -382,20 +405,25 @@ void TControl::SetCaption(const std::string& v)
     caption_ = v;
     if (hwnd_)
         SetWindowTextA(hwnd_, v.c_str());
+    else
+        Invalidate();
 }
 
 void TControl::Invalidate()
 {
-    if (hwnd_)
+    if (hwnd_) {
         InvalidateRect(hwnd_, nullptr, TRUE);
+    } else if (!windowed_ && parent_ && parent_->hwnd_) {
+        RECT r = {left_, top_, left_ + width_, top_ + height_};
+        InvalidateRect(parent_->hwnd_, &r, TRUE);
+    }
 }
 
 void TControl::FontChanged()
 {
-    if (hwnd_) {
+    if (hwnd_)
         SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
-        Invalidate();
-    }
+    Invalidate();
 }
 
 void TControl::ColorChanged()
@@ -576,6 +604,20 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wp, LPARAM lp)
         break;
     }
     return TControl::WndProc(msg, wp, lp);
+}
+
+void TWinControl::PaintControls(HDC dc)
+{
+    for (TControl* c : controls_) {
+        if (c->windowed_ || !c->visible_)
+            continue;
+        const int saved = SaveDC(dc);
+        OffsetViewportOrgEx(dc, c->left_, c->top_, nullptr);
+        IntersectClipRect(dc, 0, 0, c->width_, c->height_);
+        SelectObject(dc, c->font_.Handle());
+        c->Paint(dc, RECT{0, 0, c->width_, c->height_});
+        RestoreDC(dc, saved);
+    }
 }
 
 void TWinControl::Realign()

@@ -74,7 +74,8 @@ public:
     ~TControl() override;
 
     // The window, created when first asked for. A control that is shown gets
-    // it with its parent's; a hidden one only when shown or asked for.
+    // it with its parent's; a hidden one only when shown or asked for. A
+    // graphic control has none: null.
     HWND Handle();
     bool HandleAllocated() const { return hwnd_ != nullptr; }
     TWinControl* Parent() const { return parent_; }
@@ -153,8 +154,10 @@ protected:
     virtual LRESULT Notify(NMHDR* nm) { return 0; }
     virtual HBRUSH CtlColor(HDC dc);
     virtual void DrawItem(DRAWITEMSTRUCT* dis) {}
-    // Painting of the windows of our own class.
+    // Painting of the windows of our own class, and of graphic controls.
     virtual void Paint(HDC dc, const RECT& client) {}
+    // The graphic controls standing on this one, after its own painting.
+    virtual void PaintControls(HDC dc) {}
     // The height given to the window (a combo box adds its drop-down list).
     virtual int WindowHeight() { return height_; }
     // A top-level window, or a child with a frame, an edge or a scroll bar.
@@ -169,6 +172,7 @@ protected:
 
     bool visible_ = true;
     bool enabled_ = true;
+    bool windowed_ = true;  // false: a graphic control, painted by its parent
     std::string caption_;
     TFont font_;
 
@@ -222,6 +226,7 @@ protected:
     void CreateWnd() override;
     void DestroyWnd() override;
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    void PaintControls(HDC dc) override;
     void FontChanged() override;
     void ColorChanged() override;
     // Orders the children's windows by tab order, so the dialog manager's
@@ -239,6 +244,17 @@ private:
     std::vector<TControl*> controls_;
     int tabOrder_ = -1;
     bool aligning_ = false;
+};
+
+// A control without a window of its own (a label), painted by its parent in
+// the parent's client area; the parent is one of the class library's own
+// containers (form, panel, group box, tab sheet), which paint themselves.
+class TGraphicControl : public TControl {
+public:
+    explicit TGraphicControl(TComponent* Owner) : TControl(Owner) { windowed_ = false; }
+
+protected:
+    void CreateParams(TCreateParams&) override {}
 };
 
 // The window class of our own painted containers and controls.

@@ -51,9 +51,8 @@ int MessageDlg(const std::string& message, TMsgDlgType type, TMsgDlgButtons butt
     auto* icon = new TDialogIcon(box.get(), icons[type]);
     icon->SetBounds(12, 12, 32, 32);
     icon->SetParent(box.get());
-    auto* label = new TLabel(box.get());
+    auto* label = new TStaticText(box.get());
     label->SetName("Message");
-    label->SetAutoSize(false);
     label->SetCaption(message);
     label->SetBounds(56, 12, text.right, std::max<int>(text.bottom, 32));
     label->SetParent(box.get());

@@ -108,15 +108,21 @@ void TListItems::Restore()
 
 // ---- TLabel ----------------------------------------------------------------
 
-TLabel::TLabel(TComponent* Owner) : TControl(Owner)
+TLabel::TLabel(TComponent* Owner) : TGraphicControl(Owner)
 {
     SetParentColor(true);
 }
 
-void TLabel::CreateParams(TCreateParams& p)
+void TLabel::Paint(HDC dc, const RECT& client)
 {
-    p.className = "STATIC";
-    p.style |= alignment_ == taCenter ? SS_CENTER : alignment_ == taRightJustify ? SS_RIGHT : SS_LEFT;
+    // Its colour, then the caption in the font's colour (grey while
+    // disabled), wrapped at words, with the underlined letter.
+    FillRect(dc, &client, Brush());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ColorToRGB(Enabled() ? font_.Color() : clGrayText));
+    RECT r = client;
+    const UINT align = alignment_ == taCenter ? DT_CENTER : alignment_ == taRightJustify ? DT_RIGHT : DT_LEFT;
+    DrawTextA(dc, caption_.c_str(), -1, &r, align | DT_WORDBREAK | DT_EXPANDTABS);
 }
 
 void TLabel::SetAutoSize(bool v)
@@ -128,7 +134,7 @@ void TLabel::SetAutoSize(bool v)
 void TLabel::SetAlignment(TAlignment v)
 {
     alignment_ = v;
-    RecreateWnd();
+    Invalidate();
 }
 
 void TLabel::SetCaption(const std::string& v)
@@ -169,6 +175,16 @@ void TLabel::SetProperty(const std::string& name, const TLayoutValue& value)
     else if (SameText(name, "Alignment")) SetAlignment(static_cast<TAlignment>(value.AsInteger()));
     else if (SameText(name, "Transparent") || SameText(name, "FocusControl") || SameText(name, "Layout")) (void)value;
     else TControl::SetProperty(name, value);
+}
+
+// ---- TStaticText -----------------------------------------------------------
+
+TStaticText::TStaticText(TComponent* Owner) : TControl(Owner) { SetParentColor(true); }
+
+void TStaticText::CreateParams(TCreateParams& p)
+{
+    p.className = "STATIC";
+    p.style |= SS_LEFT;
 }
 
 // ---- TButton ---------------------------------------------------------------

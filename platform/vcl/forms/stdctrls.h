@@ -43,7 +43,8 @@ private:
     std::vector<std::string> pending_;
 };
 
-class TLabel : public TControl {
+// A caption painted by its parent, as a static text control would show it.
+class TLabel : public TGraphicControl {
 public:
     explicit TLabel(TComponent* Owner);
     bool AutoSize() const { return autoSize_; }
@@ -53,7 +54,7 @@ public:
     void SetProperty(const std::string& name, const TLayoutValue& value) override;
 
 protected:
-    void CreateParams(TCreateParams& p) override;
+    void Paint(HDC dc, const RECT& client) override;
     void FontChanged() override;
     void Loaded() override;
 
@@ -61,6 +62,16 @@ private:
     void AdjustSize();
     bool autoSize_ = true;
     TAlignment alignment_ = taLeftJustify;
+};
+
+// A caption in a window of its own (a static text control): the text of a
+// message box, which programs watching the box read from outside.
+class TStaticText : public TControl {
+public:
+    explicit TStaticText(TComponent* Owner);
+
+protected:
+    void CreateParams(TCreateParams& p) override;
 };
 
 class TButton : public TWinControl {

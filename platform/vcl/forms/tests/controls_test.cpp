@@ -395,6 +395,63 @@ TEST(Image, AJpegIsDecodedAndShownCentred)
     EXPECT_EQ(64, image->PictureWidth());  // the old picture stays
 }
 
+TEST(Frames, AControlShownLateOnAShownFormPaintsItsColour)
+{
+    Host host;
+    auto* panel = host.Add<TPanel>(10, 10, 100, 40);
+    panel->SetBevelOuter(bvNone);
+    panel->SetVisible(false);
+    panel->SetColor(clYellow);
+    Pump();
+    panel->SetVisible(true);
+    Pump();
+    EXPECT_TRUE(Near(ClientPixel(panel->Handle(), 50, 20), RGB(255, 255, 0), 8));
+}
+
+// How many pixels of the rectangle (client coordinates of the window) are near the colour.
+int PixelsNear(HWND hwnd, const RECT& r, COLORREF colour)
+{
+    UpdateWindow(hwnd);
+    HDC dc = GetDC(hwnd);
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            n += Near(GetPixel(dc, x, y), colour, 8);
+    ReleaseDC(hwnd, dc);
+    return n;
+}
+
+TEST(Label, IsPaintedByItsParentInItsColoursWithoutAWindowOfItsOwn)
+{
+    Host host;
+    auto* label = host.Add<TLabel>(10, 10, 0, 0);
+    label->SetCaption("MMMM");
+    label->Font().SetColor(clRed);
+    label->Font().SetHeight(-16);
+    label->SetColor(clNavy);
+    const RECT at = {label->Left(), label->Top(), label->Left() + label->Width(), label->Top() + label->Height()};
+    HWND form = host.form.Handle();
+    EXPECT_FALSE(label->HandleAllocated());
+    EXPECT_EQ(nullptr, label->Handle());
+    EXPECT_GT(label->Width(), 20);
+    EXPECT_GT(PixelsNear(form, at, RGB(255, 0, 0)), 20);
+    EXPECT_GT(PixelsNear(form, at, RGB(0, 0, 128)), 20);
+    // Disabled: the caption in grey.
+    label->SetEnabled(false);
+    EXPECT_EQ(0, PixelsNear(form, at, RGB(255, 0, 0)));
+    EXPECT_GT(PixelsNear(form, at, GetSysColor(COLOR_GRAYTEXT)), 20);
+    // Moved, then hidden: its old places show the form again.
+    label->SetLeft(200);
+    const RECT moved = {200, at.top, 200 + label->Width(), at.bottom};
+    EXPECT_EQ(0, PixelsNear(form, at, RGB(0, 0, 128)));
+    EXPECT_GT(PixelsNear(form, moved, RGB(0, 0, 128)), 20);
+    label->Hide();
+    EXPECT_EQ(0, PixelsNear(form, moved, RGB(0, 0, 128)));
+    label->Show();
+    delete label;
+    EXPECT_EQ(0, PixelsNear(form, moved, RGB(0, 0, 128)));
+}
+
 // TEST_GLYPH: a red picture for the enabled button and a blue one for the
 // disabled button, side by side, each with a white bottom row that shows the
 // button face through.

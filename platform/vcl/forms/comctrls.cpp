@@ -196,7 +196,7 @@ void TStatusPanel::SetText(const std::string& v)
 {
     text_ = v;
     if (bar_)
-        bar_->UpdatePanels();
+        bar_->UpdatePanelText(*this);
 }
 
 void TStatusPanel::SetWidth(int v)
@@ -241,8 +241,18 @@ void TStatusBar::UpdatePanels()
     if (!edges.empty())
         edges.back() = -1;  // the last panel takes the rest
     SendMessageA(h, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
-    for (size_t i = 0; i < panels_.size(); ++i)
-        SendMessageA(h, SB_SETTEXTA, i, reinterpret_cast<LPARAM>(panels_[i]->text_.c_str()));
+    for (auto& p : panels_)
+        UpdatePanelText(*p);
+}
+
+void TStatusBar::UpdatePanelText(const TStatusPanel& panel)
+{
+    // The bar paints a changed text at once: only that panel's.
+    if (!HandleAllocated())
+        return;
+    auto at = std::find_if(panels_.begin(), panels_.end(), [&](const auto& p) { return p.get() == &panel; });
+    SendMessageA(Handle(), SB_SETTEXTA, static_cast<WPARAM>(at - panels_.begin()),
+                 reinterpret_cast<LPARAM>(panel.text_.c_str()));
 }
 
 void TStatusBar::SetProperty(const std::string& name, const TLayoutValue& value)

@@ -85,6 +85,7 @@ protected:
 private:
     friend class TStatusPanel;
     void UpdatePanels();
+    void UpdatePanelText(const TStatusPanel& panel);
     std::vector<std::unique_ptr<TStatusPanel>> panels_;
 };
 

@@ -68,6 +68,11 @@ void TForm::Loaded()
     TWinControl::Loaded();
     // The outer size is known once the layout gave the frame and the client
     // size, before any window exists.
+    ApplyFrameClientSize();
+}
+
+void TForm::ApplyFrameClientSize()
+{
     DWORD style = 0, exStyle = 0;
     FrameStyles(borderStyle_, style, exStyle);
     ApplyClientSize(style, exStyle);
@@ -132,10 +137,13 @@ void TForm::SetClientHeight(int v)
 
 void TForm::SetVisible(bool v)
 {
-    HWND h = Handle();
+    // Centred before the window is made, it is made where it shows.
+    if (!HandleAllocated())
+        ApplyFrameClientSize();
     if (v && position_ == poScreenCenter)
         SetBounds((GetSystemMetrics(SM_CXSCREEN) - Width()) / 2, (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2,
                   Width(), Height());
+    HWND h = Handle();
     visible_ = v;
     // A hidden form is no longer the active one: showing it again activates it.
     if (!v && Screen->activeForm_ == this)

@@ -112,6 +112,8 @@ protected:
 private:
     // Turns a client size waiting for a frame into the outer size.
     void ApplyClientSize(DWORD style, DWORD exStyle);
+    // The same for the frame of the border style, before the window exists.
+    void ApplyFrameClientSize();
     friend class TLayoutReader;
     static std::string Key(const std::string& name);
     void DoClose(TCloseAction& action);

@@ -562,6 +562,7 @@ struct BoxAnswer {
     std::string press;  // button caption, "frame" or "escape"
     std::string caption, message;
     std::vector<std::string> buttons;
+    RECT rect = {};
 };
 
 BoxAnswer* g_answer = nullptr;
@@ -583,6 +584,7 @@ void AnswerBox(HWND box)
     if (!g_answer || !g_answer->caption.empty())
         return;
     g_answer->caption = WindowText(box);
+    GetWindowRect(box, &g_answer->rect);
     EnumChildWindows(box, &RecordChild, 0);
     if (g_answer->press == "frame")
         PostMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -613,7 +615,7 @@ TEST(MessageDlg, CaptionsButtonsAndTheButtonThatClosedIt)
         {mtError, mbAbort, "frame", "Error", {"&Abort"}, mrCancel},
     };
     for (const Case& c : cases) {
-        BoxAnswer answer{c.press, "", "", {}};
+        BoxAnswer answer{c.press, "", "", {}, {}};
         g_answer = &answer;
         int result = MessageDlg("Changes are not saved!", c.type, c.buttons);
         g_answer = nullptr;
@@ -622,6 +624,11 @@ TEST(MessageDlg, CaptionsButtonsAndTheButtonThatClosedIt)
         EXPECT_EQ(c.caption, answer.caption);
         EXPECT_EQ("Changes are not saved!", answer.message);
         EXPECT_EQ(c.shown, answer.buttons);
+        // Centred on the screen, with the size that fits its text and buttons.
+        const int width = answer.rect.right - answer.rect.left, height = answer.rect.bottom - answer.rect.top;
+        EXPECT_EQ((GetSystemMetrics(SM_CXSCREEN) - width) / 2, answer.rect.left);
+        EXPECT_EQ((GetSystemMetrics(SM_CYSCREEN) - height) / 2, answer.rect.top);
+        EXPECT_GT(height, 80);
     }
 }
 

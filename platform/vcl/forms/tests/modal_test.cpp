@@ -98,6 +98,23 @@ TEST(ModalForm, DisablesTheOtherWindowsWhileUpAndShowsCentred)
     EXPECT_EQ((GetSystemMetrics(SM_CXSCREEN) - (during.right - during.left)) / 2, during.left);
 }
 
+TEST(ModalForm, AClientSizeGivenBeforeTheWindowIsCentredWithItsFrame)
+{
+    TForm form(nullptr);
+    form.SetBorderStyle(bsDialog);
+    form.SetPosition(poScreenCenter);
+    form.SetClientWidth(300);
+    form.SetClientHeight(150);
+    form.Show();
+    RECT outer, client;
+    GetWindowRect(form.Handle(), &outer);
+    GetClientRect(form.Handle(), &client);
+    EXPECT_EQ(300, client.right);
+    EXPECT_EQ(150, client.bottom);
+    EXPECT_EQ((GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2, outer.left);
+    EXPECT_EQ((GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2, outer.top);
+}
+
 TEST(ModalForm, TheOuterSizeIsKnownFromTheLayoutBeforeTheWindowExists)
 {
     TDialogForm shown(nullptr);

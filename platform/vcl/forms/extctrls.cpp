@@ -153,27 +153,34 @@ void TRadioGroup::BuildButtons()
     for (size_t i = 0; i < items_.size(); ++i) {
         DWORD style = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0) |
                       (Enabled() ? 0 : WS_DISABLED);
-        HWND b = CreateWindowExA(0, "BUTTON", items_[i].c_str(), style, 0, 0, 0, 0, Handle(),
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)), GetModuleHandleA(nullptr),
-                                 nullptr);
+        const RECT r = ButtonRect(i, items_.size());
+        HWND b = CreateWindowExA(0, "BUTTON", items_[i].c_str(), style, r.left, r.top, r.right - r.left,
+                                 r.bottom - r.top, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)),
+                                 GetModuleHandleA(nullptr), nullptr);
         SendMessageA(b, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
         SendMessageA(b, BM_SETCHECK, static_cast<int>(i) == itemIndex_ ? BST_CHECKED : BST_UNCHECKED, 0);
         buttons_.push_back(b);
     }
-    ArrangeButtons();
+}
+
+RECT TRadioGroup::ButtonRect(size_t i, size_t count)
+{
+    // The rows share the client area below the caption evenly.
+    RECT r;
+    GetClientRect(Handle(), &r);
+    AdjustClientRect(r);
+    const int h = (r.bottom - r.top) / static_cast<int>(count);
+    const int top = r.top + static_cast<int>(i) * h;
+    return {r.left + 6, top, r.right - 2, top + h};
 }
 
 void TRadioGroup::ArrangeButtons()
 {
-    if (buttons_.empty())
-        return;
-    RECT r;
-    GetClientRect(Handle(), &r);
-    AdjustClientRect(r);
-    int h = (r.bottom - r.top) / static_cast<int>(buttons_.size());
-    for (size_t i = 0; i < buttons_.size(); ++i)
-        SetWindowPos(buttons_[i], nullptr, r.left + 6, r.top + static_cast<int>(i) * h, r.right - r.left - 8, h,
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        const RECT r = ButtonRect(i, buttons_.size());
+        SetWindowPos(buttons_[i], nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void TRadioGroup::SetItemIndex(int v)

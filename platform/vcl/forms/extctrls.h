@@ -76,6 +76,8 @@ protected:
 
 private:
     void BuildButtons();
+    // Where item i of count stands, made there and moved there on resizing.
+    RECT ButtonRect(size_t i, size_t count);
     void ArrangeButtons();
     std::vector<std::string> items_;
     std::vector<HWND> buttons_;

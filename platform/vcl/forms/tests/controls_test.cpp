@@ -339,6 +339,35 @@ TEST(RadioGroup, AnIndexOutsideTheItemsIsClampedAndOnlyACheckedItemClicks)
     EXPECT_EQ(2, clicks);
 }
 
+TEST(RadioGroup, ItemsShareTheRowsBelowTheCaptionAlsoAfterResizing)
+{
+    HiddenHost host;
+    auto* group = host.Add<TRadioGroup>(10, 10, 200, 100);
+    group->SetItems({"Dine in", "Take away", "Delivery"});
+    host.form.Show();
+    auto rows = [&] {
+        std::vector<RECT> r;
+        for (int i = 0; i < 3; ++i)
+            r.push_back(ChildRect(group->ButtonHandle(i)));
+        return r;
+    };
+    std::vector<RECT> r = rows();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(8, r[static_cast<size_t>(i)].left);
+        EXPECT_EQ(196, r[static_cast<size_t>(i)].right);
+        EXPECT_GT(r[static_cast<size_t>(i)].top, 10);  // below the caption
+        EXPECT_EQ(r[0].bottom - r[0].top, r[static_cast<size_t>(i)].bottom - r[static_cast<size_t>(i)].top);
+    }
+    EXPECT_EQ(r[0].bottom, r[1].top);
+    EXPECT_EQ(r[1].bottom, r[2].top);
+    EXPECT_LE(r[2].bottom, 98);
+    group->SetBounds(10, 10, 260, 160);
+    r = rows();
+    EXPECT_EQ(256, r[2].right);
+    EXPECT_EQ(r[0].bottom, r[1].top);
+    EXPECT_GT(r[2].bottom, 130);
+}
+
 std::vector<unsigned char> MakeJpeg(int width, int height)
 {
     jpeg_compress_struct info;

@@ -1,8 +1,18 @@
 // The smallest program of the setup program's class library: one form that
 // ends the program as soon as it is shown. The start-up benchmark measures
 // rilo_setup against it.
+//
+// With "/bound" it also takes the two steps of the setup program's start that
+// cost the most and that no program doing its job can leave out: the common
+// controls (page control, status bar) are loaded, and the POS database's data
+// source "Corvane" is connected to as the setup program's user.
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "database.h"
 #include "vcl.h"
 
 namespace {
@@ -16,13 +26,26 @@ public:
     }
 };
 
+void TakeTheUnavoidableSteps(TComponent* owner)
+{
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    auto* database = new TDatabase(owner);
+    database->AliasName = "Corvane";
+    database->Params.Add("USER NAME=tarvel");
+    database->Params.Add("PASSWORD=tarvel");
+    database->Open();
+}
+
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
 {
     TMinimalForm* form = nullptr;
     Application->Initialize();
     Application->CreateForm(form);
+    if (std::strstr(commandLine, "/bound"))
+        TakeTheUnavoidableSteps(form);
     Application->Run();
     return 0;
 }

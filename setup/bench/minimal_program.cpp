@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "database.h"
+#include "system_library.h"
 #include "vcl.h"
 
 namespace {
@@ -28,8 +29,11 @@ public:
 
 void TakeTheUnavoidableSteps(TComponent* owner)
 {
+    // Looked up, not imported: without "/bound" the library stays unloaded.
+    static const auto initCommonControls =
+        SystemProc<decltype(&InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx");
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
+    initCommonControls(&controls);
     auto* database = new TDatabase(owner);
     database->AliasName = "Corvane";
     database->Params.Add("USER NAME=tarvel");

@@ -277,6 +277,8 @@ void TTimer::Update()
     if (!enabled_ || interval_ == 0)
         return;
     id_ = SetTimer(nullptr, 0, interval_, &TTimer::Proc);
+    if (!id_)
+        return;  // the thread has no timer left for it
     if (!t_timers)
         t_timers = new std::map<UINT_PTR, TTimer*>;
     (*t_timers)[id_] = this;

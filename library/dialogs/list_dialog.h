@@ -25,6 +25,7 @@ public:
     void OnHome() { PressKeys(m_list, VK_HOME, 1); }
     void OnSelect();
     void OnAbort() { EndDialog(0); }
+    void OnListClick(NMHDR* header, LRESULT* result); // Win32 build only
     virtual void OnSettingChange(UINT flags, LPCWSTR section);
     void EndForRebuild() { EndDialog(RESULT_REBUILD); }
 

@@ -64,6 +64,9 @@ BOOL CIddDlgList32::OnInitDialog()
     DressWin32Button(m_abort, {IDB_W32_ABORT, 0, 1, 0, 0, 1, 1, 24});
 
     PlaceOverHost(*this, m_host);
+    // Controls painted at the template's size (the title's border) are
+    // drawn again at the sizes they now have.
+    Invalidate(TRUE);
     m_list.SetFocus();
     m_list.SendMessage(WM_KEYDOWN, VK_DOWN, 0);
     SetFocus();

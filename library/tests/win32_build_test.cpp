@@ -67,6 +67,14 @@ BOOL WINAPI CountBeep(UINT type)
     return TRUE;
 }
 
+// The library's beeps, counted from 0 instead of sounded.
+struct BeepCounter {
+    BeepCounter() { g_beeps = 0; }
+    bool ok() const { return hook.ok(); }
+    ImportHook hook{GetModuleHandleA(BesideProgram(Win32Build().path).c_str()), "user32.dll", "MessageBeep",
+                    reinterpret_cast<void*>(&CountBeep)};
+};
+
 LOGFONTW FontOf(HWND window)
 {
     LOGFONTW lf = {};
@@ -384,10 +392,8 @@ TEST_F(Win32Dialogs, ListFontsAndColumns)
 
 TEST_F(Win32Dialogs, OkWithoutAChosenRowBeepsAndStays)
 {
-    HMODULE library = GetModuleHandleA(BesideProgram(Win32Build().path).c_str());
-    ImportHook hook(library, "user32.dll", "MessageBeep", reinterpret_cast<void*>(&CountBeep));
-    ASSERT_TRUE(hook.ok());
-    g_beeps = 0;
+    BeepCounter beeps;
+    ASSERT_TRUE(beeps.ok());
     EXPECT_EQ(0, List({[](HWND d) {
                            HWND list = GetDlgItem(d, kLItems);
                            LVITEMW none = {};
@@ -405,6 +411,20 @@ TEST_F(Win32Dialogs, OkWithoutAChosenRowBeepsAndStays)
         Click(d, kLOk);
     }}));
     EXPECT_EQ(1, g_beeps) << "a chosen row ends without a beep";
+}
+
+TEST_F(Win32Dialogs, TapBelowTheRowsTakesTheLastOne)
+{
+    BeepCounter beeps;
+    ASSERT_TRUE(beeps.ok());
+    EXPECT_EQ(3, List({[](HWND d) {
+        HWND list = GetDlgItem(d, kLItems);
+        const RECT r = ControlRect(d, kLItems);
+        Tap(d, POINT{r.left + 40, r.bottom - 20});
+        EXPECT_EQ(2, SelectedItem(list));
+        Click(d, kLOk);
+    }}));
+    EXPECT_EQ(0, g_beeps);
 }
 
 TEST_F(Win32Dialogs, ArrowsAndDisplayModes)

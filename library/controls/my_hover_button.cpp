@@ -10,6 +10,14 @@ constexpr UINT_PTR kHoverTimerId = 1;
 constexpr UINT kHoverTimerMs = 50;
 constexpr UINT kTypeBits = 0x1F;
 
+// The link opens maximised. CE numbers that show command 11; on the desktop
+// 11 forces the window minimised, and maximised is SW_SHOWMAXIMIZED (3).
+#if defined(_WIN32_WCE)
+constexpr int kShowLinkMaximised = 11;
+#else
+constexpr int kShowLinkMaximised = SW_SHOWMAXIMIZED;
+#endif
+
 // The halving of a size difference, kept inside the item: an icon larger
 // than the item starts at the item's edge instead of far outside it.
 LONG Half(LONG itemSize, DWORD iconSize)
@@ -65,7 +73,15 @@ DWORD CMyHoverButton::SetIcon(int activeId, CSize activeSize, int idleId, CSize 
         return id ? static_cast<HICON>(::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, 0))
                   : nullptr;
     };
-    return SetIconHandles(load(activeId), activeSize, load(idleId), idleSize, load(disabledId), disabledSize);
+    HICON active = load(activeId), idle = load(idleId), disabled = load(disabledId);
+    if (!active) {
+        // Without the active icon none is kept: the others it loaded go.
+        for (HICON icon : {idle, disabled})
+            if (icon)
+                ::DestroyIcon(icon);
+        idle = disabled = nullptr;
+    }
+    return SetIconHandles(active, activeSize, idle, idleSize, disabled, disabledSize);
 }
 
 DWORD CMyHoverButton::SetIconHandles(HICON active, CSize activeSize, HICON idle, CSize idleSize, HICON disabled,
@@ -79,7 +95,7 @@ DWORD CMyHoverButton::SetIconHandles(HICON active, CSize activeSize, HICON idle,
         if (disabled)
             m_icons[2] = {disabled, static_cast<DWORD>(disabledSize.cx), static_cast<DWORD>(disabledSize.cy)};
     }
-    Invalidate();
+    Repaint(TRUE);
     return kDone;
 }
 
@@ -358,7 +374,7 @@ BOOL CMyHoverButton::OnClicked()
         info.fMask = SEE_MASK_FLAG_NO_UI;
         info.lpVerb = L"open";
         info.lpFile = m_link;
-        info.nShow = SW_SHOWMAXIMIZED;
+        info.nShow = kShowLinkMaximised;
         ::ShellExecuteExW(&info);
     }
     return FALSE; // the parent hears the click as well
@@ -486,7 +502,7 @@ void CMyHoverButton::DrawItem(LPDRAWITEMSTRUCT item)
             dc->DrawText(caption, -1, text, DT_WORDBREAK | DT_CENTER);
         }
     }
-    if ((m_focused && !m_flat) || (m_flat && m_drawFlatFocus)) {
+    if (m_focused && (!m_flat || m_drawFlatFocus)) {
         CRect focus = inner;
         focus.DeflateRect(3, 3);
         dc->DrawFocusRect(focus);

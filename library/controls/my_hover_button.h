@@ -72,9 +72,11 @@ protected:
 
     void DrawTheIcon(CDC& dc, bool hasCaption, const CRect& item, CRect& text);
     void FreeIcons();
+    // Before the window exists there is nothing to repaint (and a null
+    // window would invalidate the whole desktop).
     void Repaint(BOOL repaint)
     {
-        if (repaint)
+        if (repaint && m_hWnd)
             Invalidate();
     }
     static void CALLBACK HoverTimerProc(HWND hwnd, UINT message, UINT_PTR id, DWORD time);

@@ -1,12 +1,16 @@
 // CMyHoverButton on real buttons: attaching, check-box mode, setters' result
 // codes, hover by the pointer and its end, icon places and the link.
 #include "control_host.h"
+#include "import_hook.h"
 
 #include "my_hover_button.h"
 
 #include <gtest/gtest.h>
 
+#include <shellapi.h>
+
 #include <cwchar>
+#include <set>
 #include <string>
 
 namespace {
@@ -23,6 +27,38 @@ public:
     const wchar_t* link() const { return m_link; }
     void setPressedLook(bool pressed) { m_pressedLook = pressed; }
 };
+
+// What the button asked the shell to open.
+int g_opens = 0;
+SHELLEXECUTEINFOW g_open;
+std::wstring g_openVerb, g_openFile;
+BOOL WINAPI RecordOpen(SHELLEXECUTEINFOW* info)
+{
+    ++g_opens;
+    g_open = *info;
+    g_openVerb = info->lpVerb ? info->lpVerb : L"";
+    g_openFile = info->lpFile ? info->lpFile : L"";
+    return TRUE;
+}
+
+// The icons loaded and not yet destroyed.
+std::set<HANDLE> g_liveIcons;
+HANDLE WINAPI LoadImageRecorded(HINSTANCE module, LPCWSTR name, UINT type, int cx, int cy, UINT flags)
+{
+    static auto real = reinterpret_cast<decltype(&LoadImageW)>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "LoadImageW")));
+    HANDLE image = real(module, name, type, cx, cy, flags);
+    if (image && type == IMAGE_ICON)
+        g_liveIcons.insert(image);
+    return image;
+}
+BOOL WINAPI DestroyIconRecorded(HICON icon)
+{
+    static auto real = reinterpret_cast<decltype(&DestroyIcon)>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "DestroyIcon")));
+    g_liveIcons.erase(icon);
+    return real(icon);
+}
 
 class HoverButton : public testing::Test {
 protected:
@@ -260,6 +296,135 @@ TEST_F(HoverButton, LinkIsCutToTheMember)
     EXPECT_EQ(std::wstring(L"http://pos/"), g->button.link());
     g->button.SetURL(nullptr);
     EXPECT_EQ(std::wstring(L""), g->button.link());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(HoverButton, ClickOpensTheLinkMaximisedAndTheParentHearsIt)
+{
+    Attach(BS_PUSHBUTTON);
+    ImportHook hook(GetModuleHandleW(nullptr), "shell32.dll", "ShellExecuteExW", reinterpret_cast<void*>(&RecordOpen));
+    ASSERT_TRUE(hook.ok());
+    g_opens = 0;
+    m_button.SetURL(L"http://pos/manual.pdf");
+    SendMessageW(m_host.hwnd(), WM_COMMAND, MAKEWPARAM(1001, BN_CLICKED), reinterpret_cast<LPARAM>(m_control));
+    ASSERT_EQ(1, g_opens);
+    EXPECT_EQ(sizeof(SHELLEXECUTEINFOW), g_open.cbSize);
+    EXPECT_EQ(static_cast<ULONG>(SEE_MASK_FLAG_NO_UI), g_open.fMask);
+    EXPECT_EQ(L"open", g_openVerb);
+    EXPECT_EQ(L"http://pos/manual.pdf", g_openFile);
+    // CE's number for it is 11, which on the desktop forces a minimised window.
+    EXPECT_EQ(SW_SHOWMAXIMIZED, g_open.nShow) << "opened maximised";
+    EXPECT_EQ(1, m_host.Clicks());
+}
+
+// What one drawing shows, by flatness, state and the flat-focus switch:
+// the background's colour index, the top edge, and the focus rectangle.
+TEST_F(HoverButton, FaceBorderAndFocusByState)
+{
+    Attach(BS_PUSHBUTTON);
+    const COLORREF colours[5] = {RGB(255, 0, 0), RGB(0, 0, 0), RGB(0, 0, 255), RGB(0, 0, 0), RGB(0, 160, 0)};
+    for (BYTE i = 0; i < 5; ++i)
+        m_button.SetColor(i, colours[i]);
+    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), light = GetSysColor(COLOR_BTNHIGHLIGHT);
+    const COLORREF none = CLR_INVALID; // the top edge shows the background
+    struct Row {
+        BOOL flat, flatFocus;
+        UINT state;
+        int background;   // colour index
+        COLORREF edge;    // top edge at the middle; none: the background
+        bool focusFrame;
+    } const rows[] = {
+        {TRUE, FALSE, 0, 2, none, false},
+        {TRUE, FALSE, ODS_FOCUS, 4, none, false},
+        {TRUE, TRUE, ODS_FOCUS, 4, none, true},
+        {TRUE, TRUE, 0, 2, none, false},
+        {TRUE, FALSE, ODS_SELECTED, 0, shadow, false},
+        {FALSE, FALSE, 0, 2, light, false},
+        {FALSE, FALSE, ODS_SELECTED, 0, shadow, false},
+        {FALSE, FALSE, ODS_FOCUS, 4, RGB(0, 0, 0), true},
+    };
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, kW, kH);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "flat " << row.flat << ", flat focus " << row.flatFocus << ", state 0x"
+                                        << std::hex << row.state);
+        m_button.SetFlat(row.flat, FALSE);
+        m_button.SetDrawFlatFocus(row.flatFocus, FALSE);
+        DRAWITEMSTRUCT item = {};
+        item.CtlType = ODT_BUTTON;
+        item.hwndItem = m_control;
+        item.hDC = dc;
+        item.rcItem = RECT{0, 0, kW, kH};
+        item.itemState = row.state;
+        item.itemAction = ODA_DRAWENTIRE;
+        m_button.DrawItem(&item);
+        const COLORREF back = colours[row.background];
+        EXPECT_EQ(back, GetPixel(dc, 6, kH / 2));
+        EXPECT_EQ(row.edge == none ? back : row.edge, GetPixel(dc, kW / 2, 0));
+        int marked = 0; // the focus rectangle's dots, 3 inside the (framed) face
+        for (int y = 3; y <= 4; ++y)
+            for (int x = 10; x < kW - 10; ++x)
+                marked += GetPixel(dc, x, y) != back;
+        EXPECT_EQ(row.focusFrame, marked > 0);
+    }
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+// The icons it could load are kept when the active one is among them, and
+// destroyed (now or with the button) in every case.
+TEST_F(HoverButton, SetIconKeepsOrDestroysEveryIconItLoaded)
+{
+    ImportHook load(GetModuleHandleW(nullptr), "user32.dll", "LoadImageW", reinterpret_cast<void*>(&LoadImageRecorded));
+    ImportHook destroy(GetModuleHandleW(nullptr), "user32.dll", "DestroyIcon",
+                       reinterpret_cast<void*>(&DestroyIconRecorded));
+    ASSERT_TRUE(load.ok());
+    ASSERT_TRUE(destroy.ok());
+    constexpr int kIcon = 170, kMissing = 9999;
+    struct Row {
+        int active, idle, disabled;
+        size_t kept;
+    } const rows[] = {
+        {kIcon, kIcon, kIcon, 3}, {kIcon, kMissing, kIcon, 2}, {kIcon, 0, 0, 1},
+        {kMissing, kIcon, kIcon, 0}, {kMissing, kIcon, 0, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.active << "/" << row.idle << "/" << row.disabled);
+        g_liveIcons.clear();
+        {
+            Probe button;
+            EXPECT_EQ(0u, button.SetIcon(row.active, CSize(32, 32), row.idle, CSize(32, 32), row.disabled,
+                                         CSize(32, 32)));
+            EXPECT_EQ(row.kept, g_liveIcons.size()) << "icons held after SetIcon";
+        }
+        EXPECT_EQ(0u, g_liveIcons.size()) << "icons left behind by the button";
+    }
+}
+
+TEST_F(HoverButton, SettersBeforeTheWindowExistsRepaintNothing)
+{
+    UpdateWindow(m_host.hwnd());
+    ValidateRect(m_host.hwnd(), nullptr);
+    RECT dirty;
+    ASSERT_FALSE(GetUpdateRect(m_host.hwnd(), &dirty, FALSE));
+    Probe unattached;
+    unattached.SetFlat(FALSE);
+    unattached.SetAlign(CMyHoverButton::kIconAbove);
+    unattached.SetDefaultColors();
+    unattached.SetColor(CMyHoverButton::kBack, kIdle);
+    unattached.SetDrawBorder(FALSE);
+    unattached.SetDrawFlatFocus(TRUE);
+    unattached.SetButtonCursor(0);
+    unattached.SetMenu(0, nullptr);
+    unattached.SetIconHandles(nullptr, CSize(), nullptr, CSize(), nullptr, CSize());
+    EXPECT_FALSE(GetUpdateRect(m_host.hwnd(), &dirty, FALSE)) << "another window was invalidated";
 }
 
 } // namespace

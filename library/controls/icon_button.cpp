@@ -81,7 +81,7 @@ void CIconButton::DrawTip()
     m_ownerDC = new CClientDC(owner);
     m_memoryDC.CreateCompatibleDC(m_ownerDC);
     m_savedBitmap.CreateCompatibleBitmap(m_ownerDC, m_tipWidth, m_tipHeight);
-    m_memoryDC.SelectObject(&m_savedBitmap);
+    m_oldBitmap = m_memoryDC.SelectObject(&m_savedBitmap);
     m_memoryDC.BitBlt(0, 0, m_tipWidth, m_tipHeight, m_ownerDC, m_tipRect.left, m_tipRect.top, SRCCOPY);
 
     CBrush yellow(RGB(255, 255, 0));
@@ -110,6 +110,9 @@ void CIconButton::HideTip()
     if (!m_tipShown)
         return;
     m_ownerDC->BitBlt(m_tipRect.left, m_tipRect.top, m_tipWidth, m_tipHeight, &m_memoryDC, 0, 0, SRCCOPY);
+    // A bitmap still selected into a context cannot be deleted.
+    m_memoryDC.SelectObject(m_oldBitmap);
+    m_oldBitmap = nullptr;
     m_savedBitmap.DeleteObject();
     m_memoryDC.DeleteDC();
     delete m_ownerDC;

@@ -48,5 +48,6 @@ private:
     CRect m_tipRect;
     CBitmap m_savedBitmap;
     CDC m_memoryDC;
+    CBitmap* m_oldBitmap = nullptr; // the memory context's own, put back before the delete
     CClientDC* m_ownerDC = nullptr;
 };

@@ -1,6 +1,7 @@
 // CIconButton's drawing, read back from a memory bitmap: the mnemonic, its
 // underline, the disabled look and the pressed offset.
 #include "control_host.h"
+#include "import_hook.h"
 
 #include "icon_button.h"
 
@@ -10,6 +11,28 @@ namespace {
 
 constexpr int kW = 160, kH = 40;
 constexpr COLORREF kRed = RGB(255, 0, 0);
+
+// DeleteObject as Windows answers it: a bitmap still selected into a device
+// context is refused and stays.
+int g_refusedDeletes = 0, g_bitmapsDeleted = 0;
+BOOL WINAPI DeleteLikeWindows(HGDIOBJ object)
+{
+    static auto real = reinterpret_cast<decltype(&DeleteObject)>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"gdi32.dll"), "DeleteObject")));
+    if (GetObjectType(object) == OBJ_BITMAP) {
+        HDC probe = CreateCompatibleDC(nullptr);
+        HGDIOBJ previous = SelectObject(probe, object); // fails while another context holds it
+        if (previous)
+            SelectObject(probe, previous);
+        DeleteDC(probe);
+        if (!previous) {
+            ++g_refusedDeletes;
+            return FALSE;
+        }
+        ++g_bitmapsDeleted;
+    }
+    return real(object);
+}
 
 // Text may be smoothed: a pixel counts as the caption's when it is mostly red.
 bool Reddish(COLORREF c) { return GetRValue(c) > 160 && GetGValue(c) < 110 && GetBValue(c) < 110; }
@@ -143,6 +166,101 @@ TEST_F(IconButton, IconWithoutCaptionIsCentred)
     ASSERT_GE(right, 0);
     EXPECT_GE(left, (kW - 32) / 2);
     EXPECT_LT(right, (kW + 32) / 2);
+}
+
+} // namespace
+
+namespace {
+
+COLORREF OwnerPixel(HWND owner, int x, int y)
+{
+    HDC dc = GetDC(owner);
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(owner, dc);
+    return c;
+}
+
+TEST_F(IconButton, TipStandsAtThePointerInsideTheOwnerAndGoesWithoutTrace)
+{
+    m_button.m_tipEnabled = 1;
+    m_button.m_tipText = L"Exit";
+    Repaint(m_host.hwnd());
+    HWND owner = m_host.hwnd();
+    const COLORREF paper = m_host.background();
+    SIZE text;
+    HDC dc = GetDC(owner);
+    GetTextExtentPoint32W(dc, L"Exit", 4, &text);
+    ReleaseDC(owner, dc);
+    const int tipW = text.cx + 4;
+    RECT owned;
+    GetWindowRect(owner, &owned);
+
+    struct Row {
+        POINT pointer;  // screen; the owner's client starts at the screen's corner
+        int left;       // the tip's left edge on the owner
+    } const rows[] = {
+        {{200, 150}, 200},
+        {{static_cast<LONG>(owned.right) - 10, 150}, static_cast<int>(owned.right) - 5 - tipW}, // moved in
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.pointer.x);
+        SendMessageW(m_control, WM_NCHITTEST, 0, MAKELPARAM(row.pointer.x, row.pointer.y));
+        EXPECT_EQ(m_control, GetCapture());
+        EXPECT_EQ(RGB(0, 0, 0), OwnerPixel(owner, row.left, 150)) << "black frame";
+        EXPECT_EQ(RGB(0, 0, 0), OwnerPixel(owner, row.left + tipW - 1, 151));
+        EXPECT_EQ(paper, OwnerPixel(owner, row.left + tipW, 151));
+        EXPECT_EQ(paper, OwnerPixel(owner, row.left - 1, 151));
+        EXPECT_EQ(RGB(255, 255, 0), OwnerPixel(owner, row.left + 1, 151)) << "yellow inside";
+        SendMessageW(m_control, WM_MOUSEMOVE, 0, MAKELPARAM(kW + 20, kH + 20));
+        EXPECT_EQ(nullptr, GetCapture());
+        EXPECT_EQ(paper, OwnerPixel(owner, row.left, 150)) << "the owner's pixels are back";
+        EXPECT_EQ(paper, OwnerPixel(owner, row.left + 1, 151));
+    }
+}
+
+TEST_F(IconButton, EveryTipDeletesItsSavedBitmap)
+{
+    m_button.m_tipEnabled = 1;
+    m_button.m_tipText = L"Print";
+    ImportHook hook(GetModuleHandleW(nullptr), "gdi32.dll", "DeleteObject",
+                    reinterpret_cast<void*>(&DeleteLikeWindows));
+    ASSERT_TRUE(hook.ok());
+    g_refusedDeletes = g_bitmapsDeleted = 0;
+    for (int i = 0; i < 25; ++i) {
+        SendMessageW(m_control, WM_NCHITTEST, 0, MAKELPARAM(200, 150));
+        SendMessageW(m_control, WM_MOUSEMOVE, 0, MAKELPARAM(kW + 20, kH + 20));
+    }
+    EXPECT_EQ(0, g_refusedDeletes) << "deleted while still selected";
+    EXPECT_EQ(25, g_bitmapsDeleted);
+}
+
+// The frame by state: a click sinks it (dark top-left, light bottom-right),
+// the focus frames it dark and dots a rectangle 4 inside.
+TEST_F(IconButton, SunkenWhenSelectedFramedWhenFocused)
+{
+    const COLORREF dark = GetSysColor(COLOR_3DDKSHADOW), light = GetSysColor(COLOR_HIGHLIGHT);
+    struct Row {
+        UINT state;
+        COLORREF left, top, right, bottom;
+        bool focusDots;
+    } const rows[] = {
+        {ODS_SELECTED, dark, dark, light, light, false},
+        {ODS_FOCUS, dark, dark, dark, dark, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.state);
+        Draw(L"Print", row.state);
+        EXPECT_EQ(row.left, GetPixel(m_dc, 0, kH / 2));
+        EXPECT_EQ(row.top, GetPixel(m_dc, kW / 2, 0));
+        EXPECT_EQ(row.right, GetPixel(m_dc, kW - 1, kH / 2));
+        EXPECT_EQ(row.bottom, GetPixel(m_dc, kW / 2, kH - 1));
+        int dots = 0;
+        for (int x = 10; x < kW - 10; ++x)
+            dots += GetPixel(m_dc, x, 4) != GetSysColor(COLOR_BTNFACE);
+        EXPECT_EQ(row.focusDots, dots > 0);
+    }
+    Draw(L"Print", 0);
+    EXPECT_NE(light, GetPixel(m_dc, kW - 1, kH / 2)) << "released: the platform's push-button frame";
 }
 
 } // namespace

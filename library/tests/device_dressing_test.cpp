@@ -223,6 +223,61 @@ TEST_P(DeviceDressing, GuestDialog)
     EXPECT_EQ(0, code);
 }
 
+// The face of a button by build, released and held down: Embedded Compact 7
+// and CE 5 round it (a black outline with the corners outside it in the
+// face colour, held down filled with the pressed colour); CE 3.0 bevels it
+// with one ring that turns dark top-left while held, the face unchanged.
+TEST_P(DeviceDressing, ButtonFaceReleasedAndHeld)
+{
+    constexpr COLORREF kFace = RGB(192, 192, 192), kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255);
+    const COLORREF held = GetSysColor(COLOR_HIGHLIGHT);
+    struct Face {
+        COLORREF corner, top, left, right, bottom, inside;
+    };
+    struct Row {
+        Build build;
+        Face released, pressed;
+    } const rows[] = {
+        {Build::EmbeddedCompact7, {kFace, kBlack, kBlack, kBlack, kBlack, kFace},
+         {kFace, kBlack, kBlack, kBlack, kBlack, held}},
+        {Build::Ce5, {kFace, kBlack, kBlack, kBlack, kBlack, kFace}, {kFace, kBlack, kBlack, kBlack, kBlack, held}},
+        {Build::Ce30, {kWhite, kWhite, kWhite, kBlack, kBlack, kFace}, {kBlack, kBlack, kBlack, kWhite, kWhite, kFace}},
+    };
+    const Row* row = nullptr;
+    for (const Row& r : rows)
+        if (r.build == GetParam().build)
+            row = &r;
+    ASSERT_NE(nullptr, row);
+    DialogDriver driver({[&](HWND d) {
+        HWND button = GetDlgItem(d, kListButtons[0]); // line down: a picture in the middle, no caption
+        RECT r;
+        GetClientRect(button, &r);
+        const int W = r.right, H = r.bottom;
+        auto read = [&]() {
+            return Face{PixelOf(button, 0, 0),         PixelOf(button, W / 2, 0),     PixelOf(button, 0, H / 2),
+                        PixelOf(button, W - 1, H / 2), PixelOf(button, W / 2, H - 1), PixelOf(button, 6, H / 2)};
+        };
+        auto expect = [](const Face& e, const Face& a, const char* state) {
+            EXPECT_EQ(e.corner, a.corner) << state << " corner";
+            EXPECT_EQ(e.top, a.top) << state << " top";
+            EXPECT_EQ(e.left, a.left) << state << " left";
+            EXPECT_EQ(e.right, a.right) << state << " right";
+            EXPECT_EQ(e.bottom, a.bottom) << state << " bottom";
+            EXPECT_EQ(e.inside, a.inside) << state << " inside";
+        };
+        expect(row->released, read(), "released");
+        SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(W / 2, H / 2));
+        expect(row->pressed, read(), "held");
+        SaveScreenshot(d, std::string(GetParam().name) + "_list_held_" + ScreenName());
+        SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(-50, -50)); // off the button: no click
+        expect(row->released, read(), "released again");
+        Click(d, kListButtons[7]);
+    }});
+    int code = kUnwritten;
+    m_exports.listInput("Select", "Tender", "Cash\x1c" "Card\x1c", 0, "1", &code);
+    EXPECT_EQ(0, code);
+}
+
 INSTANTIATE_TEST_SUITE_P(Builds, DeviceDressing, testing::ValuesIn(kBuilds),
                          [](const testing::TestParamInfo<DeviceBuild>& p) { return std::string(p.param.name); });
 

@@ -33,6 +33,12 @@ void TLocForm::OKBtnClick(TObject*)
         SelectFirst();
         return;
     }
+    // An empty list has no centre to take: nothing is chosen.
+    if (DBQComboBox1->Items().Count() == 0) {
+        SetModalResult(mrCancel);
+        return;
+    }
+    // Without a selection the first centre of the list is taken.
     LocRvcNum = IntToStr(DBQComboBox1->SelectedField("obj_num").AsInteger());
     LocRvcName = DBQComboBox1->SelectedField("name").AsString();
     SetModalResult(mrOk);

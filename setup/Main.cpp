@@ -49,6 +49,7 @@ TMainForm::TMainForm(TComponent* Owner) : TForm(Owner)
     Bind("cbFULL_DSVCClick", &TMainForm::cbFULL_DSVCClick);
     Bind("cbReverseGstClick", &TMainForm::cbReverseGstClick);
     Bind("cbRestrPostingClick", &TMainForm::cbRestrPostingClick);
+    Bind("cmbRestrPostingChange", &TMainForm::cmbRestrPostingChange);
     Bind("RG_SrvChrClick", &TMainForm::RG_SrvChrClick);
     Bind("EdTaxDescChange", &TMainForm::EdTaxDescChange);
     Bind("HlpSrvBtnClick", &TMainForm::HlpSrvBtnClick);
@@ -221,6 +222,8 @@ void TMainForm::cbRestrPostingClick(TObject*)
 }
 
 void TMainForm::editBoxChange(TObject*) { SetupChanged = true; }
+// Choosing a privilege is a change like any other, asked about on Exit.
+void TMainForm::cmbRestrPostingChange(TObject*) { SetupChanged = true; }
 void TMainForm::cbFULL_DSVCClick(TObject*) { SetupChanged = true; }
 void TMainForm::cbReverseGstClick(TObject*) { SetupChanged = true; }
 void TMainForm::RG_SrvChrClick(TObject*) { SetupChanged = true; }

@@ -104,6 +104,7 @@ public:
     void cbFULL_DSVCClick(TObject* Sender);
     void cbReverseGstClick(TObject* Sender);
     void cbRestrPostingClick(TObject* Sender);
+    void cmbRestrPostingChange(TObject* Sender);
     void RG_SrvChrClick(TObject* Sender);
     void EdTaxDescChange(TObject* Sender);
     // "Show Hints" buttons (main_hints.cpp).

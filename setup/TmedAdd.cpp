@@ -22,8 +22,11 @@ void TTMedForm::FormActivate(TObject*)
 
 void TTMedForm::OKBtnClick(TObject*)
 {
-    // The OK kind has already ended the dialog with OK.
-    if (DBQComboBox1->ItemIndex() < 0)
+    // Nothing chosen in this showing: ends as Cancel, so that the tender of
+    // an earlier showing is not taken for a new choice.
+    if (DBQComboBox1->ItemIndex() < 0) {
+        SetModalResult(mrCancel);
         return;
+    }
     FTmedObjNum = DBQComboBox1->SelectedField("obj_num").AsInteger();
 }

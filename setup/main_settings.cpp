@@ -70,6 +70,10 @@ void TMainForm::LoadSettingsIntoControls()
             LocStringGrid->SetCells(0, last, row.rvc);
         }
     }
+    // Until the POS database gives the tax set-up, Save keeps the file's value.
+    TaxIsVat = store.ReadBool("POSTING", "TAX_OR_VAT", TaxIsVat);
+    // The change handlers fired by filling the controls: loading is no change.
+    SetupChanged = false;
 }
 
 void TMainForm::WriteTaxKeys()

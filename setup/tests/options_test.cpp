@@ -26,6 +26,15 @@ void Type(TWinControl* edit, const std::string& text)
         SendMessageA(edit->Handle(), WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 0);
 }
 
+// The installer picks an entry of a drop-down list: the list notifies its parent.
+void ChooseEntry(TComboBox* box, int index)
+{
+    HWND list = box->Handle();
+    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+}
+
 struct OptionCase {
     const char* name;
     std::function<void(TMainForm*)> change;
@@ -47,6 +56,7 @@ TEST(Options, EveryOptionControlMarksTheSettingsAsChanged)
          [](TMainForm* m) { SendMessageA(FindChild(m->RG_SrvChr->Handle(), "Button", "&Order Type"), BM_CLICK, 0, 0); }},
         {"EdTaxDesc", [](TMainForm* m) { Type(m->EdTaxDesc, "x"); }},
         {"EdAutoSvcDesc", [](TMainForm* m) { Type(m->EdAutoSvcDesc, "x"); }},
+        {"cmbRestrPosting", [](TMainForm* m) { ChooseEntry(m->cmbRestrPosting, 1); }},
     };
     ASSERT_TRUE(r.m()->RG_SrvChr->Enabled());
     for (const OptionCase& c : cases) {
@@ -56,28 +66,23 @@ TEST(Options, EveryOptionControlMarksTheSettingsAsChanged)
         EXPECT_TRUE(r.m()->SetupChanged);
     }
     EXPECT_EQ(2, r.m()->RG_SrvChr->ItemIndex());
+    EXPECT_EQ(1, r.m()->cmbRestrPosting->ItemIndex());
 }
 
-TEST(Options, ChoosingARestrictedPostingOptionAloneIsNoChange)
+TEST(Options, AChosenRestrictedPostingOptionIsAskedAboutOnExitAndSaved)
 {
     StartedRun r;
     ClickControl(r.m()->cbRestrPosting);
-    ASSERT_TRUE(r.m()->cmbRestrPosting->Enabled());
-    r.m()->SetupChanged = false;
-    // The installer picks the second entry: the list notifies its parent.
-    HWND list = r.m()->cmbRestrPosting->Handle();
-    SendMessageA(list, CB_SETCURSEL, 1, 0);
-    SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(list));
-    EXPECT_EQ(1, r.m()->cmbRestrPosting->ItemIndex());
-    EXPECT_FALSE(r.m()->SetupChanged);
-    // Exit then asks nothing: the choice is not saved.
-    const Strings before = r.installation.IniLines();
-    r.m()->ExitBtn->Click();
+    r.m()->SaveBtn->Click();
+    ASSERT_TRUE(HasLine(r.installation.IniLines(), "RESTR_POSTING_EMPL=0"));
+    ChooseEntry(r.m()->cmbRestrPosting, 1);
+    r.m()->ExitBtn->Click();  // answered OK: saved, then closed
     r.run.RunFor(200);
-    EXPECT_TRUE(r.boxes.seen.empty());
+    ASSERT_EQ(1u, r.boxes.seen.size());
+    EXPECT_EQ("Changes are not saved! Press [OK]\n\rto Save or press [Cancel ] to ignore\n\ryour changes.",
+              r.boxes.seen[0].text);
     EXPECT_TRUE(r.run.Ended());
-    EXPECT_EQ(before, r.installation.IniLines());
+    EXPECT_TRUE(HasLine(r.installation.IniLines(), "RESTR_POSTING_EMPL=2"));
 }
 
 TEST(Options, TheBoxesSwitchTheirDependentControlsBothWays)
@@ -95,6 +100,11 @@ TEST(Options, TheBoxesSwitchTheirDependentControlsBothWays)
     EXPECT_FALSE(IsWindowEnabled(m->edMagOnlyExclRvc->Handle()));
     EXPECT_FALSE(m->lblMagOnlyExclRvc->Enabled());
     EXPECT_EQ("3,5", m->edMagOnlyExclRvc->Text());
+    ClickControl(m->CBMAGENTRY_ONLY);  // ticked again: both enabled, the text as it was
+    EXPECT_TRUE(IsWindowEnabled(m->edMagOnlyExclRvc->Handle()));
+    EXPECT_TRUE(m->lblMagOnlyExclRvc->Enabled());
+    EXPECT_EQ("3,5", m->edMagOnlyExclRvc->Text());
+    ClickControl(m->CBMAGENTRY_ONLY);
 
     EXPECT_FALSE(IsWindowEnabled(m->cmbRestrPosting->Handle()));
     ClickControl(m->cbRestrPosting);
@@ -119,6 +129,133 @@ TEST(Options, DescriptorsTakeSixteenCharacters)
     r.m()->SaveBtn->Click();
     EXPECT_TRUE(HasLine(r.installation.IniLines(), "TAX_DESC=ABCDEFGHIJKLMNOP"));
     EXPECT_TRUE(HasLine(r.installation.IniLines(), "AUTO_SVC_DESC=ABCDEFGHIJKLMNOP"));
+}
+
+// ---- Option check boxes and their keys ---------------------------------------
+
+struct OptionKey {
+    const char* section;
+    const char* key;
+};
+const OptionKey kBoxKeys[] = {{"POSTING", "OTHER_OPTIONS"}, {"FEATURE", "MAGENTRY_ONLY"}, {"POSTING", "FULL_DSVC"},
+                              {"POSTING", "REVERSEGST"},    {"POSTING", "SUPPRESSNFOREF"}};
+const char* const kBoxes[] = {"cbNewPostingFormat", "cbEmpInfoInMsg", "cbRestrPosting", "cbSuppressNFoRef",
+                              "CBMAGENTRY_ONLY",    "cbFULL_DSVC",    "cbReverseGst"};
+
+struct BoxRow {
+    const char* box;   // ticked alone; null for none
+    const char* file;  // a settings file that ticks it alone
+    Strings saved;     // the values of kBoxKeys saved with it ticked alone
+};
+const BoxRow kBoxRows[] = {
+    {"cbNewPostingFormat", "[POSTING]\r\nOTHER_OPTIONS=1000000000\r\n", {"1000000000", "0", "0", "0", "0"}},
+    {"cbEmpInfoInMsg", "[POSTING]\r\nOTHER_OPTIONS=0100000000\r\n", {"0100000000", "0", "0", "0", "0"}},
+    {"cbRestrPosting", "[POSTING]\r\nOTHER_OPTIONS=0010000000\r\n", {"0010000000", "0", "0", "0", "0"}},
+    {"cbSuppressNFoRef", "[POSTING]\r\nOTHER_OPTIONS=0001000000\r\n", {"0001000000", "0", "0", "0", "1"}},
+    {"CBMAGENTRY_ONLY", "[FEATURE]\r\nMAGENTRY_ONLY=1\r\n", {"0000000000", "1", "0", "0", "0"}},
+    {"cbFULL_DSVC", "[POSTING]\r\nFULL_DSVC=1\r\n", {"0000000000", "0", "1", "0", "0"}},
+    {"cbReverseGst", "[POSTING]\r\nREVERSEGST=1\r\n", {"0000000000", "0", "0", "1", "0"}},
+    // SUPPRESSNFOREF is written for the script, never read back.
+    {nullptr, "[POSTING]\r\nSUPPRESSNFOREF=1\r\n", {"0000000000", "0", "0", "0", "0"}},
+};
+
+TCheckBox* Box(TMainForm* m, const char* name) { return static_cast<TCheckBox*>(m->FindComponent(name)); }
+
+// Each box as "name=0" or "name=1".
+Strings BoxStates(TMainForm* m)
+{
+    Strings states;
+    for (const char* name : kBoxes)
+        states.push_back(std::string(name) + (Box(m, name)->Checked() ? "=1" : "=0"));
+    return states;
+}
+
+Strings ExpectedBoxStates(const char* ticked)
+{
+    Strings states;
+    for (const char* name : kBoxes)
+        states.push_back(std::string(name) + (ticked && std::string(name) == ticked ? "=1" : "=0"));
+    return states;
+}
+
+std::string IniValue(const TestInstallation& installation, const OptionKey& k)
+{
+    char value[64] = "";
+    GetPrivateProfileStringA(k.section, k.key, "(missing)", value, sizeof value, installation.IniPath().c_str());
+    return value;
+}
+
+TEST(OptionKeys, AKeyAtOneLoadsIntoItsBoxAlone)
+{
+    for (const BoxRow& row : kBoxRows) {
+        SCOPED_TRACE(row.file);
+        TestInstallation installation;
+        installation.WriteIni(row.file);
+        BoxAnswerer boxes;
+        SetupRun run;
+        run.Start();
+        EXPECT_EQ(ExpectedBoxStates(row.box), BoxStates(run.main));
+    }
+}
+
+TEST(OptionKeys, ABoxTickedAloneSavesItsKeyAtOneAndTheOthersAtZero)
+{
+    StartedRun r;
+    for (const BoxRow& row : kBoxRows) {
+        SCOPED_TRACE(row.box ? row.box : "none");
+        for (const char* name : kBoxes)
+            Box(r.m(), name)->SetChecked(false);
+        if (row.box)
+            ClickControl(Box(r.m(), row.box));
+        r.m()->SaveBtn->Click();
+        Strings saved;
+        for (const OptionKey& k : kBoxKeys)
+            saved.push_back(IniValue(r.installation, k));
+        EXPECT_EQ(row.saved, saved);
+    }
+}
+
+// ---- A start-up that stops early ---------------------------------------------
+
+// The tax keys as the file holds them.
+Strings TaxLines(const TestInstallation& installation)
+{
+    Strings lines;
+    for (const std::string& line : installation.IniLines())
+        if (line.rfind("TAX", 0) == 0 && line.rfind("TAX_DESC", 0) != 0)
+            lines.push_back(line);
+    return lines;
+}
+
+TEST(Options, AStartUpThatStopsBeforeTheTaxSetUpKeepsTheStoredTaxKeys)
+{
+    TestInstallation installation;
+    installation.WriteIni("[POSTING]\r\nTAX_OR_VAT=1\r\nTAXTYPE1=I\r\nTAXTYPE2=F\r\nTAXTYPE3=\r\n"
+                          "REVERSEGST=1\r\nOTHER_OPTIONS=1111000000\r\n[FEATURE]\r\nMAGENTRY_ONLY=1\r\n");
+    const Strings stored = TaxLines(installation);
+    ASSERT_EQ(4u, stored.size());
+    RunAsDba({"drop table corvane.rest_status"});  // the version query fails
+    {
+        BoxAnswerer boxes;
+        SetupRun run;
+        run.Start();
+        ASSERT_EQ(1u, boxes.seen.size());  // the failed query's error
+        ASSERT_FALSE(run.Ended());
+        ASSERT_TRUE(run.main->cbReverseGst->Checked());
+        EXPECT_FALSE(run.main->SetupChanged);
+        const Strings before = installation.IniLines();
+        run.main->ExitBtn->Click();  // nothing to ask
+        run.RunFor(200);
+        EXPECT_EQ(1u, boxes.seen.size());
+        EXPECT_TRUE(run.Ended());
+        EXPECT_EQ(before, installation.IniLines());
+    }
+    BoxAnswerer boxes;
+    SetupRun run;
+    run.Start();
+    run.main->SaveBtn->Click();
+    EXPECT_TRUE(HasLine(installation.IniLines(), "REVERSEGST=1"));
+    EXPECT_EQ(stored, TaxLines(installation));
 }
 
 struct HintPage {

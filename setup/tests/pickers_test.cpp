@@ -114,7 +114,7 @@ TEST(Pickers, SelectedFieldReadsTheRecordOfTheSelectedItem)
     });
 }
 
-TEST(Pickers, TenderOkWithoutSelectionKeepsTheLastPick)
+TEST(Pickers, TenderOkWithoutSelectionAddsNothingAndKeepsTheLastPick)
 {
     StartedRun r;
     EXPECT_EQ(mrOk, ShowWith(TMedForm, [] {
@@ -122,11 +122,19 @@ TEST(Pickers, TenderOkWithoutSelectionKeepsTheLastPick)
                   TMedForm->BitBtn2->Click();
               }));
     EXPECT_EQ(9, TMedForm->FTmedObjNum);
-    EXPECT_EQ(mrOk, ShowWith(TMedForm, [] {
-                  TMedForm->DBQComboBox1->SetItemIndex(-1);
-                  TMedForm->DBQComboBox1->SetText("no such tender");
-                  TMedForm->BitBtn2->Click();
-              }));
+    // Text that matches no item: nothing chosen in this showing, so the
+    // tender of the earlier one is not added.
+    {
+        FormSteps picker(TMedForm, {[] {
+                             TMedForm->DBQComboBox1->SetItemIndex(-1);
+                             TMedForm->DBQComboBox1->SetText("no such tender");
+                             TMedForm->BitBtn2->Click();
+                         }});
+        r.m()->btnTmedAdd->Click();
+        EXPECT_EQ(1, picker.showings);
+    }
+    EXPECT_EQ(0, r.m()->TmedListBox->Items().Count());
+    EXPECT_FALSE(r.m()->SetupChanged);
     EXPECT_EQ(9, TMedForm->FTmedObjNum);
     // Esc is Cancel and keeps it too.
     EXPECT_EQ(mrCancel, ShowWith(TMedForm, [] {
@@ -134,6 +142,7 @@ TEST(Pickers, TenderOkWithoutSelectionKeepsTheLastPick)
                   PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
               }));
     EXPECT_EQ(9, TMedForm->FTmedObjNum);
+    EXPECT_TRUE(r.boxes.seen.empty());
 }
 
 TEST(Pickers, MinutesAreRequiredAndTheChosenCentreStaysSelected)
@@ -198,26 +207,42 @@ TEST(Pickers, CentreOkWithoutSelectionTakesTheFirstCentreAndCancelKeepsResults)
     EXPECT_EQ("Harbour Restaurant", LocRvcName);
 }
 
-TEST(Pickers, EmptyTablesGiveEmptyLists)
+TEST(Pickers, EmptyTablesGiveEmptyListsAndOkAddsNothing)
 {
     TestInstallation installation;
     RunAsDba({"delete from corvane.tmed_def", "delete from corvane.rvc_def"});
     BoxAnswerer boxes;
     SetupRun run;
     run.Start();
+    TMainForm* m = run.main;
     Strings tenders = {"?"};
-    EXPECT_EQ(mrOk, ShowWith(TMedForm, [&] {
-                  tenders = ItemTexts(TMedForm->DBQComboBox1->Items());
-                  TMedForm->BitBtn2->Click();
-              }));
+    {
+        FormSteps picker(TMedForm, {[&] {
+                             tenders = ItemTexts(TMedForm->DBQComboBox1->Items());
+                             TMedForm->BitBtn2->Click();
+                         }});
+        m->btnTmedAdd->Click();
+    }
     EXPECT_TRUE(tenders.empty());
-    EXPECT_EQ(0, TMedForm->FTmedObjNum);
-    EXPECT_EQ(mrOk, ShowWith(LocForm, [] {
-                  LocForm->MinEdit->SetText("5");
-                  LocForm->OKBtn->Click();
-              }));
-    EXPECT_EQ("0", LocRvcNum);
-    EXPECT_EQ("", LocRvcName);
+    EXPECT_EQ(0, m->TmedListBox->Items().Count());
+    // With minutes but no centre to take: no locator row.
+    const std::string number = LocRvcNum, name = LocRvcName;
+    Strings centres = {"?"};
+    {
+        FormSteps picker(LocForm, {[&] {
+                             centres = ItemTexts(LocForm->DBQComboBox1->Items());
+                             LocForm->MinEdit->SetText("5");
+                             LocForm->OKBtn->Click();
+                         }});
+        m->LocAddBtn->Click();
+        EXPECT_EQ(1, picker.showings);
+    }
+    EXPECT_TRUE(centres.empty());
+    EXPECT_EQ(2, m->LocStringGrid->RowCount());
+    EXPECT_EQ((Strings{"", "", ""}), GridRow(m->LocStringGrid, 1));
+    EXPECT_EQ(number, LocRvcNum);
+    EXPECT_EQ(name, LocRvcName);
+    EXPECT_FALSE(m->SetupChanged);
     EXPECT_TRUE(boxes.seen.empty());
 }
 
@@ -253,6 +278,48 @@ TEST(Pickers, TheMainWindowIsActivatedAgainWhenAPickerEnds)
     Pump();
     EXPECT_EQ(stored, r.run.StatusText(0));
     EXPECT_EQ(r.run.main, Screen->ActiveForm());
+}
+
+// The user looks something up in another program while a picker is open
+// and comes back: the picker still shows the choice, and OK takes it.
+TEST(Pickers, ComingBackFromAnotherProgramKeepsTheChoice)
+{
+    StartedRun r;
+    TMainForm* m = r.m();
+    bool away = false;
+    int selected = -2;
+    {
+        FormSteps picker(TMedForm, {[&] {
+                             SelectNumber(TMedForm->DBQComboBox1, 104);
+                             away = VisitAnotherProgram(TMedForm->Handle());
+                             selected = TMedForm->DBQComboBox1->ItemIndex();
+                             TMedForm->BitBtn2->Click();
+                         }});
+        m->btnTmedAdd->Click();
+        EXPECT_EQ(1, picker.showings);
+    }
+    EXPECT_TRUE(away);
+    EXPECT_EQ(6, selected);
+    EXPECT_EQ(Strings{"104"}, ItemTexts(m->TmedListBox->Items()));
+
+    std::string minutes;
+    {
+        FormSteps picker(LocForm, {[&] {
+                             SelectNumber(LocForm->DBQComboBox1, 4);
+                             LocForm->MinEdit->SetText("15");
+                             away = VisitAnotherProgram(LocForm->Handle());
+                             selected = LocForm->DBQComboBox1->ItemIndex();
+                             minutes = LocForm->MinEdit->Text();
+                             LocForm->OKBtn->Click();
+                         }});
+        m->LocAddBtn->Click();
+        EXPECT_EQ(1, picker.showings);
+    }
+    EXPECT_TRUE(away);
+    EXPECT_EQ(3, selected);
+    EXPECT_EQ("15", minutes);
+    EXPECT_EQ((Strings{"4", "Captain's Lounge", "15"}), GridRow(m->LocStringGrid, 1));
+    EXPECT_TRUE(r.boxes.seen.empty());
 }
 
 TEST(Looks, ThePickers)
@@ -387,11 +454,16 @@ TEST_F(InterfaceDialog, AFirstRunSelectsAndRemembersTheChoice)
     EXPECT_TRUE(r.boxes.seen.empty());
 }
 
-TEST_F(InterfaceDialog, ALaterRunConfirmsTheRememberedDefinition)
+TEST_F(InterfaceDialog, ALaterRunConfirmsTheRememberedDefinitionAndOkWritesItAgain)
 {
     Remember(7);
     StartedRun r;
-    const DialogState shown = ShowThenPress(&TDplSetupForm::BitBtn2, mrOk);
+    DialogState shown;
+    EXPECT_EQ(mrOk, ShowWith(DplSetupForm, [&] {
+                  shown = ReadState();
+                  Remember(3);  // changed behind the dialog's back: OK writes its own number
+                  DplSetupForm->BitBtn2->Click();
+              }));
     ExpectConfirmState(shown, "7, Golf Club PMS");
     EXPECT_EQ(7, DplSetupForm->FInterfaceObjNum);
     EXPECT_EQ(7, Remembered());
@@ -436,6 +508,45 @@ TEST_F(InterfaceDialog, ChangeToAnotherDefinitionRemembersIt)
                   DplSetupForm->BitBtn2->Click();
               }));
     EXPECT_EQ(7, DplSetupForm->FInterfaceObjNum);
+    EXPECT_EQ(7, Remembered());
+}
+
+TEST_F(InterfaceDialog, AMissingKeyOrValueKeepsTheNumberOfThisRun)
+{
+    StartedRun r;
+    EXPECT_EQ(mrOk, ShowWith(DplSetupForm, [] {
+                  SelectNumber(DplSetupForm->DBQComboBox1, 5);
+                  DplSetupForm->BitBtn2->Click();
+              }));
+    ASSERT_EQ(5, Remembered());
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kRiloKey);
+    ExpectConfirmState(ShowThenPress(&TDplSetupForm::btnCancel, mrCancel), "5, Spa Front Office");
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, kRiloKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                             &key, nullptr));
+    RegCloseKey(key);
+    ExpectConfirmState(ShowThenPress(&TDplSetupForm::btnCancel, mrCancel), "5, Spa Front Office");
+    EXPECT_EQ(5, DplSetupForm->FInterfaceObjNum);
+    EXPECT_EQ(-1, Remembered());
+}
+
+// Another program in between keeps the select state the installer changed to.
+TEST_F(InterfaceDialog, ComingBackFromAnotherProgramKeepsTheChangedState)
+{
+    Remember(3);
+    StartedRun r;
+    bool away = false;
+    DialogState back;
+    EXPECT_EQ(mrOk, ShowWith(DplSetupForm, [&] {
+                  DplSetupForm->btnChange->Click();
+                  SelectNumber(DplSetupForm->DBQComboBox1, 7);
+                  away = VisitAnotherProgram(DplSetupForm->Handle());
+                  back = ReadState();
+                  DplSetupForm->BitBtn2->Click();
+              }));
+    EXPECT_TRUE(away);
+    ExpectSelectState(back);
+    EXPECT_EQ(2, back.selected);
     EXPECT_EQ(7, Remembered());
 }
 

@@ -358,18 +358,15 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp)
                 ::SetFocus(lastFocus_);
             // The activation event belongs to the form becoming the
             // application's active form, not to the window manager's
-            // activation: the end of a message box owned by the form gives
-            // the window back without activating the form again.
+            // activation: the end of a message box owned by the form, or
+            // the user coming back from another program, gives the window
+            // back without activating the form again.
             if (!messageBox_ && Screen->activeForm_ != this) {
                 Screen->activeForm_ = this;
                 Fire(OnActivate, this);
             }
             return 0;
         }
-        break;
-    case WM_ACTIVATEAPP:
-        if (!wp)
-            Screen->activeForm_ = nullptr;  // another program: the next activation counts
         break;
     case WM_SETCURSOR:
         if (Screen->Cursor() != crDefault) {

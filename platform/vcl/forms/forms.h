@@ -135,9 +135,9 @@ enum TCursor { crDefault = 0, crHourGlass = -11 };
 
 class TScreen {
 public:
-    // The form of the application that was activated last; null while
-    // another program is active. A message box is not a form, so it leaves
-    // this as it is.
+    // The form of the application that was activated last; it stays so
+    // while another program is active. A message box is not a form, so it
+    // leaves this as it is.
     TForm* ActiveForm() const { return activeForm_; }
     TCursor Cursor() const { return cursor_; }
     // The hour-glass shows over every window of the program until crDefault.

@@ -101,6 +101,62 @@ void Pump()
     }
 }
 
+namespace {
+
+struct OtherProgram {
+    HANDLE leave = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HWND window = nullptr;
+};
+
+DWORD WINAPI RunOtherProgram(LPVOID parameter)
+{
+    auto* program = static_cast<OtherProgram*>(parameter);
+    HWND w = CreateWindowExA(0, "STATIC", "other program", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                             nullptr, nullptr);
+    SetForegroundWindow(w);
+    InterlockedExchangePointer(reinterpret_cast<PVOID*>(&program->window), w);
+    while (MsgWaitForMultipleObjects(1, &program->leave, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+    }
+    DestroyWindow(w);
+    return 0;
+}
+
+// Handles the thread's messages until done() holds or a few seconds passed.
+bool PumpUntil(const std::function<bool()>& done)
+{
+    for (int turn = 0; turn < 500; ++turn) {
+        Pump();
+        if (done())
+            return true;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return false;
+}
+
+}  // namespace
+
+bool VisitAnotherProgram(HWND backTo, const std::function<void()>& whileAway)
+{
+    OtherProgram program;
+    HANDLE thread = CreateThread(nullptr, 0, &RunOtherProgram, &program, 0, nullptr);
+    const bool away = PumpUntil([&] {
+        HWND other = static_cast<HWND>(InterlockedCompareExchangePointer(
+            reinterpret_cast<PVOID*>(&program.window), nullptr, nullptr));
+        return other && GetForegroundWindow() == other && GetActiveWindow() != backTo;
+    });
+    if (away && whileAway)
+        whileAway();
+    SetEvent(program.leave);
+    PumpUntil([&] { return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; });
+    CloseHandle(thread);
+    CloseHandle(program.leave);
+    SetForegroundWindow(backTo);
+    return PumpUntil([&] { return GetForegroundWindow() == backTo; }) && away;
+}
+
 ActivationHook::ActivationHook(std::function<void(HWND)> onActivate)
 {
     g_onActivate = std::move(onActivate);

@@ -19,6 +19,12 @@ std::string SaveScreenshot(HWND hwnd, const std::string& name);
 // Handles every waiting message of the thread.
 void Pump();
 
+// The user goes to another program and comes back to the window: a window
+// of another thread takes the foreground, as another program's does for the
+// window system; whileAway runs meanwhile, then backTo is made the
+// foreground window again. False when the foreground did not move.
+bool VisitAnotherProgram(HWND backTo, const std::function<void()>& whileAway = {});
+
 // While alive, calls onActivate for each top-level window about to be
 // activated; what it posts runs in that window's own modal loop.
 class ActivationHook {

@@ -1,9 +1,8 @@
 // Modal forms: how they end (default button, Escape, frame), created once
 // and hidden between uses, OnActivate when a form becomes the application's
-// active form (not when a message box it owns gives the window back).
+// active form (not when a message box it owns gives the window back, nor
+// when the user comes back from another program).
 #include <gtest/gtest.h>
-
-#include <thread>
 
 #include "gui_helpers.h"
 #include "vcl.h"
@@ -184,37 +183,27 @@ TEST(Activation, TheOwnerIsActivatedAgainAfterAModalFormOfTheApplication)
     EXPECT_EQ(&owner, Screen->ActiveForm());
 }
 
-// Another program's window takes the activation: a window of another thread.
-TEST(Activation, TheFormIsActivatedAgainAfterAnotherProgram)
+// Coming back from another program is no activation of the form: a picker
+// keeps what the user chose in it. A form of the application that takes the
+// focus meanwhile is activated.
+TEST(Activation, TheFormIsNotActivatedAgainAfterAnotherProgram)
 {
     TDialogForm form(nullptr);
     form.Show();
     Pump();
     ASSERT_EQ(1, form.activations);
-    HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HWND other = nullptr;
-    std::thread program([&] {
-        HWND w = CreateWindowExA(0, "STATIC", "other program", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
-                                 nullptr, nullptr, nullptr);
-        SetForegroundWindow(w);
-        other = w;
-        while (MsgWaitForMultipleObjects(1, &done, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageA(&msg);
-        }
-        DestroyWindow(w);
-    });
-    for (int i = 0; i < 200 && !(other && GetForegroundWindow() == other); ++i) {
-        Pump();
-        Sleep(10);
-    }
+    TForm* activeWhileAway = nullptr;
+    ASSERT_TRUE(VisitAnotherProgram(form.Handle(), [&] { activeWhileAway = Screen->ActiveForm(); }));
     Pump();
-    EXPECT_EQ(nullptr, Screen->ActiveForm());
-    SetEvent(done);
-    program.join();
-    CloseHandle(done);
-    SetForegroundWindow(form.Handle());
+    EXPECT_EQ(&form, activeWhileAway);
+    EXPECT_EQ(1, form.activations);
+    EXPECT_EQ(&form, Screen->ActiveForm());
+    EXPECT_EQ(form.Handle(), GetActiveWindow());
+
+    TDialogForm other(nullptr);
+    other.Show();
+    Pump();
+    ASSERT_TRUE(VisitAnotherProgram(form.Handle()));
     Pump();
     EXPECT_EQ(2, form.activations);
     EXPECT_EQ(&form, Screen->ActiveForm());

@@ -76,6 +76,7 @@ void TMainForm::WriteTaxKeys()
 {
     IniSettingsStore store(SettingsFile());
     ::WriteTaxKeys(store, TaxIsVat, TaxTypes);
+    store.UpdateFile();
     SetupChanged = false;
 }
 
@@ -102,5 +103,6 @@ void TMainForm::SaveBtnClick(TObject*)
 
     IniSettingsStore store(SettingsFile());
     SaveSettings(store, s);
+    store.UpdateFile();
     SetupChanged = false;
 }

@@ -32,6 +32,14 @@ AnsiString ReadHuxRootDir()
     return AnsiString(value, length);
 }
 
+bool HasInstallSwitch()
+{
+    for (int i = 1; i <= ParamCount(); ++i)
+        if (LowerCase(ParamStr(i)) == "/install")
+            return true;
+    return false;
+}
+
 }  // namespace
 
 TMainForm::TMainForm(TComponent* Owner) : TForm(Owner)
@@ -132,6 +140,21 @@ AnsiString TMainForm::SettingsFile() const { return HuxRootDir + "\\ETC\\" + Ini
 
 void TMainForm::FormShow(TObject*)
 {
+    try {
+        StartUp();
+    } catch (const std::exception& e) {
+        // By hand the window stays open with what was loaded; an unattended
+        // installation ends after the error has been shown.
+        if (!HasInstallSwitch())
+            throw;
+        Application->HandleException(e);
+        FExitCode = dynamic_cast<const EIniFileException*>(&e) ? kExitSettingsNotWritten : kExitDatabaseStepFailed;
+        Application->Terminate();
+    }
+}
+
+void TMainForm::StartUp()
+{
     bool success = false;
     SetCaption(kStoredCaption + GetFileVersionString());
 
@@ -139,6 +162,7 @@ void TMainForm::FormShow(TObject*)
     HuxRootDir = ReadHuxRootDir();
     if (HuxRootDir.empty()) {
         MessageDlg(kNoHuxRootDir, mtError, mbAbort);
+        FExitCode = kExitNoHuxRootDir;
     } else {
         LoadSettingsIntoControls();
         if (ConnectDatabase()) {
@@ -146,8 +170,10 @@ void TMainForm::FormShow(TObject*)
             ReadPosVersion();
             if (FPosVersion >= kVersionStoredProcedure) {
                 ReadBaseDir();
-                if (!CheckStoredProcedure())
+                if (!CheckStoredProcedure()) {
                     success = false;
+                    FExitCode = kExitDatabaseStepFailed;
+                }
             }
             ReadTaxSetup();
             WriteTaxKeys();
@@ -162,6 +188,8 @@ void TMainForm::FormShow(TObject*)
                     Application->Terminate();
                 }
             }
+        } else {
+            FExitCode = kExitNoDatabase;
         }
     }
     if (!success)

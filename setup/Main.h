@@ -9,6 +9,16 @@
 // The question before leaving or distributing with unsaved changes.
 extern const char* const kUnsavedQuestion;
 
+// What the program ends with, so that an installer running "/install" can
+// tell whether it did its job.
+enum SetupExitCode {
+    kExitDone = 0,                // also a run that the user closed
+    kExitNoHuxRootDir = 1,
+    kExitNoDatabase = 2,
+    kExitDatabaseStepFailed = 3,  // stored procedure, version, base folder or tax set-up
+    kExitSettingsNotWritten = 4,
+};
+
 class TMainForm : public TForm {
 public:
     explicit TMainForm(TComponent* Owner);
@@ -22,6 +32,7 @@ public:
     TaxTypeLetters TaxTypes = {};
     int FPosVersion = 0;
     AnsiString FDplBaseDir;
+    SetupExitCode FExitCode = kExitDone;
 
     // Frame.
     TStatusBar* StatusBar1 = nullptr;
@@ -130,6 +141,8 @@ public:
 
 private:
     AnsiString SettingsFile() const;
+    // The start-up steps that FormShow runs.
+    void StartUp();
     // Settings file (main_settings.cpp).
     void LoadSettingsIntoControls();
     // Column widths and header texts of the locator grid.

@@ -1,4 +1,5 @@
-// The settings store over the settings file itself, one key per call.
+// The settings store over the settings file itself: keys are read one per
+// call; the keys written go into the file together at UpdateFile.
 #pragma once
 
 #include "ini_file.h"
@@ -32,6 +33,8 @@ public:
     {
         ini_.WriteBool(section, key, value);
     }
+    // Raises when the file cannot be written; it then stays as it was.
+    void UpdateFile() { ini_.UpdateFile(); }
 
 private:
     TIniFile ini_;

@@ -2,6 +2,7 @@
 // the hint window.
 #include "DplSetup.h"
 #include "Main.h"
+#include "copy_target.h"
 #include "device_table.h"
 #include "hint.h"
 
@@ -76,13 +77,18 @@ bool TMainForm::CopySetupFile(const AnsiString& relativeName, const AnsiString& 
     JvSHFileOperation1->SourceFiles().Clear();
     JvSHFileOperation1->SourceFiles().Add(source);
     JvSHFileOperation1->DestFiles().Clear();
-    JvSHFileOperation1->DestFiles().Add(destPath);
+    const AnsiString beside = CopyBeside(destPath);
+    JvSHFileOperation1->DestFiles().Add(beside);
     bool copied = false;
     try {
-        copied = JvSHFileOperation1->Execute();
+        copied = !beside.empty() && JvSHFileOperation1->Execute();
     } catch (const EFileNameTooLong&) {
         copied = false;  // a name the platform cannot take fails this copy only
     }
+    if (copied)
+        copied = ReplaceTarget(beside, destPath);
+    else if (!beside.empty())
+        DiscardCopy(beside);
     if (copied)
         log.Add(relativeName + " was copied to " + destPath);
     else

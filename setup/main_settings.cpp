@@ -80,6 +80,7 @@ void TMainForm::WriteTaxKeys()
 {
     IniSettingsStore store(SettingsFile());
     ::WriteTaxKeys(store, TaxIsVat, TaxTypes);
+    store.UpdateFile();
     SetupChanged = false;
 }
 
@@ -106,5 +107,6 @@ void TMainForm::SaveBtnClick(TObject*)
 
     IniSettingsStore store(SettingsFile());
     SaveSettings(store, s);
+    store.UpdateFile();
     SetupChanged = false;
 }

@@ -19,5 +19,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     Application->CreateForm(LocForm);
     Application->CreateForm(DplSetupForm);
     Application->Run();
-    return 0;
+    return MainForm->FExitCode;
 }

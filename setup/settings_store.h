@@ -15,7 +15,7 @@ public:
     virtual int ReadInteger(const AnsiString& section, const AnsiString& key, int def) = 0;
     virtual bool ReadBool(const AnsiString& section, const AnsiString& key, bool def) = 0;
 
-    // Each raises when the key cannot be written; keys written before stay.
+    // A store may hold the keys written until its owner puts them into the file.
     virtual void WriteString(const AnsiString& section, const AnsiString& key, const AnsiString& value) = 0;
     virtual void WriteInteger(const AnsiString& section, const AnsiString& key, int value) = 0;
     virtual void WriteBool(const AnsiString& section, const AnsiString& key, bool value) = 0;

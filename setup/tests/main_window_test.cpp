@@ -117,14 +117,16 @@ TEST(BaseDir, ANumberStopsTheStartUpWithTheStandardBox)
     ASSERT_EQ(1u, boxes.seen.size());
     EXPECT_EQ("Zenta Pellisto Rilo Setup", boxes.seen[0].caption);
     EXPECT_NE(std::string::npos, boxes.seen[0].text.find("Invalid data type for 'BaseDir'")) << boxes.seen[0].text;
-    // The remaining steps did not run: no procedure, no tax keys, no save, no end.
+    // The remaining steps did not run: no procedure, no tax keys, no save;
+    // the unattended installation ends, telling why.
     EXPECT_TRUE(run.MemoLines().empty());
     EXPECT_TRUE(installation.IniLines().empty());
     EXPECT_EQ(0, run.main->saves);
-    EXPECT_FALSE(run.Ended());
+    EXPECT_TRUE(run.Ended());
+    EXPECT_EQ(kExitDatabaseStepFailed, run.main->FExitCode);
 }
 
-TEST(StartUpFailures, ADatabaseThatDisappearsGivesTheStandardBoxAndTheWindowStays)
+TEST(StartUpFailures, ADatabaseThatDisappearsGivesTheStandardBoxAndEndsTheInstallation)
 {
     TestInstallation installation;
     BoxAnswerer boxes;
@@ -135,7 +137,8 @@ TEST(StartUpFailures, ADatabaseThatDisappearsGivesTheStandardBoxAndTheWindowStay
     run.Start();
     ASSERT_EQ(1u, boxes.seen.size());
     EXPECT_EQ("Zenta Pellisto Rilo Setup", boxes.seen[0].caption);
-    EXPECT_FALSE(run.Ended());
+    EXPECT_TRUE(run.Ended());
+    EXPECT_EQ(kExitDatabaseStepFailed, run.main->FExitCode);
     EXPECT_EQ(0, run.main->saves);
     EXPECT_EQ(0, run.main->FPosVersion);
 }
@@ -150,7 +153,8 @@ TEST(StartUpFailures, AMissingEtcFolderStopsAtTheTaxKeys)
     ASSERT_EQ(1u, boxes.seen.size());
     EXPECT_EQ("Unable to write to " + installation.IniPath() + ".", boxes.seen[0].text);
     EXPECT_EQ(0, run.main->saves);
-    EXPECT_FALSE(run.Ended());
+    EXPECT_TRUE(run.Ended());
+    EXPECT_EQ(kExitSettingsNotWritten, run.main->FExitCode);
     // The database steps before it ran.
     EXPECT_EQ(2u, run.MemoLines().size());
 }

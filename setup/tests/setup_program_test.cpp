@@ -64,7 +64,7 @@ TEST(SetupProgram, WithoutHuxRootDirOneAbortBoxThenTheEnd)
     const WatchResult result = RunSetup("/install");
     ASSERT_TRUE(result.started);
     ASSERT_TRUE(result.ended);
-    EXPECT_EQ(0u, result.exitCode);
+    EXPECT_EQ(1u, result.exitCode);
     ASSERT_EQ(1u, result.boxes.size());
     EXPECT_EQ("Error", result.boxes[0].caption);
     EXPECT_EQ("Can not obtain the system variable HUXROOTDIR, can not continue. Did you install Zenta QVX?",
@@ -89,6 +89,7 @@ TEST(SetupProgram, InstallWhenTheProcedureCannotBeCreated)
     RunAsDba({"update SYS.SYSUSERPERM set resourceauth = 'N' where user_name = 'tarvel'"});
     const WatchResult result = RunSetup("/install");
     ASSERT_TRUE(result.ended);
+    EXPECT_EQ(3u, result.exitCode);  // saved all the same
     ASSERT_EQ(1u, result.boxes.size());
     EXPECT_EQ("Error", result.boxes[0].caption);
     EXPECT_EQ(0u, result.boxes[0].text.find("[Exception in SpQuerry.ExecSQL (1)]\r\n")) << result.boxes[0].text;

@@ -88,6 +88,7 @@ TEST(StartUp, WithoutHuxRootDirOneAbortBoxAndTheProgramEnds)
               boxes.seen[0].text);
     EXPECT_EQ(std::vector<std::string>{"&Abort"}, boxes.seen[0].buttons);
     EXPECT_TRUE(run.Ended());
+    EXPECT_EQ(kExitNoHuxRootDir, run.main->FExitCode);
     EXPECT_EQ(0, run.main->saves);
     EXPECT_TRUE(installation.IniLines().empty());
     EXPECT_FALSE(IsWindowVisible(run.main->Handle()));
@@ -132,6 +133,7 @@ TEST(StartUp, NoDatabaseConnectionShowsTheAliasAndEnds)
     EXPECT_NE(std::string::npos, boxes.seen[1].text.find("Invalid user ID or password"));
     EXPECT_EQ(std::vector<std::string>{"OK"}, boxes.seen[1].buttons);
     EXPECT_TRUE(run.Ended());
+    EXPECT_EQ(kExitNoDatabase, run.main->FExitCode);
     EXPECT_EQ(0, run.main->saves);
     // The settings were loaded, but nothing was written.
     EXPECT_TRUE(installation.IniLines().empty());

@@ -1,10 +1,13 @@
-// Settings file in the platform's private-profile format. Every call reads
-// or writes one key straight in the file; nothing is cached.
+// Settings file in the platform's private-profile format. Every read takes
+// one key straight from the file; writes are gathered and put into the file
+// together by UpdateFile, so that the file is always whole.
 #pragma once
 
 #include <utility>
+#include <vector>
 
 #include "ansi_string.h"
+#include "profile_text.h"
 
 class TIniFile {
 public:
@@ -22,12 +25,19 @@ public:
     // Read as an integer, true when not 0.
     bool ReadBool(const AnsiString& section, const AnsiString& ident, bool def) const;
 
-    // Each raises EIniFileException "Unable to write to <file>" when the key
-    // cannot be written; keys written before stay written.
+    // Gathered for UpdateFile; a line break in a value becomes a blank.
     void WriteString(const AnsiString& section, const AnsiString& ident, const AnsiString& value);
     void WriteInteger(const AnsiString& section, const AnsiString& ident, int value);
     void WriteBool(const AnsiString& section, const AnsiString& ident, bool value);
 
+    // Puts the gathered keys into the file in one step: the file as it is now
+    // (keys of other writers included) with the keys written into it goes to
+    // a new file beside it, which then replaces it. One process at a time
+    // reads or updates a file. Raises EIniFileException "Unable to write to
+    // <file>" when any of it fails; the file then stays as it was.
+    void UpdateFile();
+
 private:
     AnsiString m_fileName;
+    std::vector<ProfileWrite> m_writes;
 };

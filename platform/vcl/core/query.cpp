@@ -31,33 +31,41 @@ TFieldKind KindOf(SQLSMALLINT sqlType)
     }
 }
 
-// One column of the current row as text; nullopt for NULL. Long values come
-// in pieces.
+// One column of the current row as text; nullopt for NULL. A long value
+// comes in two pieces: the first tells how much is left, the second holds
+// all of it, so that the time taken keeps in step with the value's length
+// even where the driver goes over the whole value for every piece.
 std::optional<AnsiString> ReadColumn(SQLHSTMT statement, SQLUSMALLINT column)
 {
     AnsiString value;
+    size_t piece = 4096;  // with room for the terminator
     for (;;) {
-        char buffer[4096];
+        const size_t start = value.size();
+        value.resize(start + piece);
         SQLLEN indicator = 0;
-        const SQLRETURN result =
-            SQLGetData(statement, column, SQL_C_CHAR, buffer, sizeof buffer, &indicator);
-        if (result == SQL_NO_DATA)
+        const SQLRETURN result = SQLGetData(statement, column, SQL_C_CHAR, &value[start],
+                                            static_cast<SQLLEN>(piece), &indicator);
+        if (result == SQL_NO_DATA) {
+            value.resize(start);
             return value;
+        }
         if (!OdbcSucceeded(result))
             RaiseOdbcError(SQL_HANDLE_STMT, statement, "Cannot read a column");
         if (indicator == SQL_NULL_DATA)
             return std::nullopt;
-        const auto capacity = static_cast<SQLLEN>(sizeof buffer - 1);
+        const size_t capacity = piece - 1;
         if (indicator == SQL_NO_TOTAL && result == SQL_SUCCESS) {
             // The last piece, of unknown length: it ends at its terminator.
-            value.append(buffer, std::find(buffer, buffer + capacity, '\0'));
+            value.resize(static_cast<size_t>(std::find(&value[start], &value[start] + capacity, '\0') - value.data()));
             return value;
         }
-        if (indicator != SQL_NO_TOTAL && indicator <= capacity) {
-            value.append(buffer, static_cast<size_t>(indicator));
+        if (indicator != SQL_NO_TOTAL && static_cast<size_t>(indicator) <= capacity) {
+            value.resize(start + static_cast<size_t>(indicator));
             return value;
         }
-        value.append(buffer, static_cast<size_t>(capacity));
+        value.resize(start + capacity);
+        // What is left; of unknown length, as much again as read so far.
+        piece = (indicator == SQL_NO_TOTAL ? value.size() : static_cast<size_t>(indicator) - capacity) + 1;
     }
 }
 

@@ -373,6 +373,19 @@ TEST_F(DataAccessTest, NullReadsAsZeroEmptyAndFalse)
     EXPECT_EQ(none.FieldByName("name").AsString(), "");
 }
 
+TEST_F(DataAccessTest, LongValuesArriveWhole)
+{
+    // Around and well beyond the first piece that a column is read in.
+    for (const int length : {4095, 4096, 4097, 300000}) {
+        TQuery& text = Run("select replace(hex(zeroblob(" + std::to_string(length) + ")), '00', 'ab') as v");
+        ASSERT_FALSE(text.Eof());
+        std::string expected;
+        for (int i = 0; i < length; ++i)
+            expected += "ab";
+        EXPECT_EQ(expected, text.FieldByName("v").AsString()) << length;
+    }
+}
+
 TEST_F(DataAccessTest, FieldConversions)
 {
     TQuery& query = Run("select 'Yes' as yes, 'no' as no, 'T' as t, 12 as twelve, 2.6 as real_value, "

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <vector>
 #include <sstream>
 
 #include "exceptions.h"
@@ -140,13 +141,11 @@ TEST_F(IniFileTest, WritesCreateTheFileAndReadBack)
         ini.WriteString("POSTING", "TAXTYPE6", "");
         ini.WriteInteger("POSTING", "SRV_OR_CHR", -1);
         ini.WriteBool("FEATURE", "MAGENTRY_ONLY", true);
+        EXPECT_EQ(GetFileAttributesA(m_path.c_str()), INVALID_FILE_ATTRIBUTES) << "written before UpdateFile";
+        ini.UpdateFile();
     }
-    const AnsiString content = FileContent();
-    EXPECT_NE(content.find("[POSTING]"), AnsiString::npos) << content;
-    EXPECT_NE(content.find("TAX_OR_VAT=0"), AnsiString::npos) << content;
-    EXPECT_NE(content.find("TAXTYPE6=\r\n"), AnsiString::npos) << content;
-    EXPECT_NE(content.find("SRV_OR_CHR=-1"), AnsiString::npos) << content;
-    EXPECT_NE(content.find("[FEATURE]"), AnsiString::npos) << content;
+    EXPECT_EQ("[POSTING]\r\nTAX_OR_VAT=0\r\nTAXTYPE1=P\r\nTAXTYPE6=\r\nSRV_OR_CHR=-1\r\n[FEATURE]\r\nMAGENTRY_ONLY=1\r\n",
+              FileContent());
 
     TIniFile ini(m_path);
     EXPECT_EQ(ini.ReadString("POSTING", "TAXTYPE1", "-"), "P");
@@ -166,66 +165,97 @@ TEST_F(IniFileTest, WritesLeaveOtherKeysAsTheyAre)
               "SRV_OR_CHR=9\r\n");
     TIniFile ini(m_path);
     ini.WriteInteger("POSTING", "SRV_OR_CHR", 2);
-    const AnsiString content = FileContent();
-    EXPECT_NE(content.find("; kept comment"), AnsiString::npos) << content;
+    ini.UpdateFile();
+    EXPECT_EQ("; kept comment\r\n[POSTING]\r\nCUSTOM_KEY=  keep me  \r\nSRV_OR_CHR=2\r\nAFTER=\"quoted\"\r\n"
+              "[OTHER]\r\nSRV_OR_CHR=9\r\n",
+              FileContent());
     EXPECT_EQ(ini.ReadString("POSTING", "CUSTOM_KEY", ""), "keep me");
-    EXPECT_EQ(ini.ReadString("POSTING", "AFTER", ""), "quoted");
-    // Replaced in place: still between the two keys around it.
-    const size_t custom = content.find("CUSTOM_KEY");
-    const size_t replaced = content.find("SRV_OR_CHR=2");
-    const size_t after = content.find("AFTER=");
-    ASSERT_NE(replaced, AnsiString::npos) << content;
-    EXPECT_LT(custom, replaced);
-    EXPECT_LT(replaced, after);
-    EXPECT_EQ(content.find("SRV_OR_CHR=5"), AnsiString::npos) << content;
-    EXPECT_EQ(ini.ReadInteger("OTHER", "SRV_OR_CHR", 0), 9);
+    EXPECT_EQ(ini.ReadInteger("POSTING", "SRV_OR_CHR", 0), 2);
 }
 
-TEST_F(IniFileTest, ReadOnlyFileRaisesWithTheFullPath)
+// Each way of failing raises with the full path and leaves the file, and the
+// folder it is in, exactly as they were.
+class IniFileFailure : public IniFileTest {
+protected:
+    void ExpectRefused(TIniFile& ini)
+    {
+        const AnsiString before = FileContent();
+        ini.WriteBool("POSTING", "TAX_OR_VAT", false);
+        ini.WriteString("POSTING", "TAXTYPE1", "P");
+        try {
+            ini.UpdateFile();
+            ADD_FAILURE() << "no error";
+        } catch (const EIniFileException& e) {
+            EXPECT_EQ(e.Message, "Unable to write to " + ini.FileName());
+        }
+        EXPECT_EQ(before, FileContent());
+        EXPECT_EQ(std::vector<AnsiString>{"PVO_FO.INI"}, FolderNames(m_dir));
+    }
+
+    static std::vector<AnsiString> FolderNames(const AnsiString& folder)
+    {
+        std::vector<AnsiString> names;
+        WIN32_FIND_DATAA data;
+        const HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+        for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &data))
+            if (AnsiString(data.cFileName) != "." && AnsiString(data.cFileName) != "..")
+                names.push_back(data.cFileName);
+        if (find != INVALID_HANDLE_VALUE)
+            FindClose(find);
+        return names;
+    }
+};
+
+TEST_F(IniFileFailure, ReadOnlyFile)
 {
     WriteFile("[POSTING]\r\nTAX_OR_VAT=1\r\n");
-    TIniFile ini(m_path);
-    ini.WriteBool("POSTING", "TAX_OR_VAT", false);
     ASSERT_TRUE(SetFileAttributesA(m_path.c_str(), FILE_ATTRIBUTE_READONLY));
-    try {
-        ini.WriteString("POSTING", "TAXTYPE1", "P");
-        FAIL() << "no error";
-    } catch (const EIniFileException& e) {
-        EXPECT_EQ(e.Message, "Unable to write to " + m_path);
-    }
-    // The key written before the failure stays written; the failed one is not there.
-    EXPECT_FALSE(ini.ReadBool("POSTING", "TAX_OR_VAT", true));
-    EXPECT_EQ(ini.ReadString("POSTING", "TAXTYPE1", "none"), "none");
-    EXPECT_THROW(ini.WriteInteger("POSTING", "SRV_OR_CHR", 1), EIniFileException);
-    EXPECT_THROW(ini.WriteBool("POSTING", "REVERSEGST", true), EIniFileException);
+    TIniFile ini(m_path);
+    ExpectRefused(ini);
 }
 
-TEST_F(IniFileTest, FileLockedByAnotherWriterRaises)
+TEST_F(IniFileFailure, FileLockedByAnotherWriter)
 {
     WriteFile("[POSTING]\r\nTAX_OR_VAT=1\r\n");
     const HANDLE lock = CreateFileA(m_path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     TIniFile ini(m_path);
-    try {
-        ini.WriteBool("POSTING", "TAX_OR_VAT", false);
-        ADD_FAILURE() << "no error";
-    } catch (const EIniFileException& e) {
-        EXPECT_EQ(e.Message, "Unable to write to " + m_path);
-    }
+    const AnsiString before = "[POSTING]\r\nTAX_OR_VAT=1\r\n";
+    ini.WriteBool("POSTING", "TAX_OR_VAT", false);
+    EXPECT_THROW(ini.UpdateFile(), EIniFileException);
     CloseHandle(lock);
-    EXPECT_TRUE(ini.ReadBool("POSTING", "TAX_OR_VAT", false));
+    EXPECT_EQ(before, FileContent());
+    EXPECT_EQ(std::vector<AnsiString>{"PVO_FO.INI"}, FolderNames(m_dir));
 }
 
-TEST_F(IniFileTest, MissingFolderRaisesWithTheFullPath)
+TEST_F(IniFileFailure, MissingFolder)
 {
-    const AnsiString path = m_dir + "\\ETC\\PVO_FO.INI";
-    TIniFile ini(path);
-    try {
-        ini.WriteBool("POSTING", "TAX_OR_VAT", true);
-        FAIL() << "no error";
-    } catch (const EIniFileException& e) {
-        EXPECT_EQ(e.Message, "Unable to write to " + path);
-    }
-    EXPECT_EQ(GetFileAttributesA((m_dir + "\\ETC").c_str()), INVALID_FILE_ATTRIBUTES);
+    WriteFile("[POSTING]\r\nTAX_OR_VAT=1\r\n");
+    TIniFile ini(m_dir + "\\ETC\\PVO_FO.INI");
+    ExpectRefused(ini);
+}
+
+TEST_F(IniFileFailure, PathLongerThanThePlatformTakesWritesNothingAnywhere)
+{
+    WriteFile("[POSTING]\r\nTAX_OR_VAT=1\r\n");
+    const AnsiString current = m_dir + "\\current";
+    ASSERT_TRUE(CreateDirectoryA(current.c_str(), nullptr));
+    char saved[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, saved);
+    ASSERT_TRUE(SetCurrentDirectoryA(current.c_str()));
+    // The folder exists; the file's full path has 260 characters.
+    const AnsiString root = m_dir + "\\" + AnsiString(MAX_PATH - m_dir.size() - 16, 'r');
+    ASSERT_TRUE(CreateDirectoryA(root.c_str(), nullptr) && CreateDirectoryA((root + "\\ETC").c_str(), nullptr));
+    TIniFile ini(root + "\\ETC\\PVO_FO.INI");
+    ASSERT_EQ(static_cast<size_t>(MAX_PATH), ini.FileName().size());
+    ini.WriteString("POSTING", "TAXTYPE1", "P");
+    EXPECT_THROW(ini.UpdateFile(), EIniFileException);
+    const std::vector<AnsiString> written = FolderNames(current);
+    SetCurrentDirectoryA(saved);
+    RemoveDirectoryA(current.c_str());
+    RemoveDirectoryA((root + "\\ETC").c_str());
+    RemoveDirectoryA(root.c_str());
+    EXPECT_TRUE(written.empty()) << written.front();
+    EXPECT_EQ(std::vector<AnsiString>{"PVO_FO.INI"}, FolderNames(m_dir));
 }

@@ -1,0 +1,282 @@
+// The setup program tried as a hostile installer would: two installations at
+// once, full disks, names the platform cannot take, values that would break
+// the settings file's lines. Nothing may be lost, reported done when it was
+// not, or written where it does not belong.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "demo_settings.h"
+#include "form_steps.h"
+#include "program_watch.h"
+#include "setup_run.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+std::string JoinedLines(Strings::const_iterator first, Strings::const_iterator last)
+{
+    std::string text;
+    for (; first != last; ++first)
+        text += *first + "\r\n";
+    return text;
+}
+
+// The settings file after a first start: the tax keys, then a section of the
+// installer's own that the program does not know.
+std::string TaxKeysAnd(const std::string& own)
+{
+    return JoinedLines(kDemoInstallFile.begin(), kDemoInstallFile.begin() + 10) + "[CUSTOM]\r\n" + own + "\r\n";
+}
+
+// Read as a polite reader would: letting writers replace the file meanwhile.
+std::string ReadShared(const std::string& path)
+{
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return "(not opened)";
+    std::string text(GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    if (!text.empty())
+        ReadFile(file, &text[0], static_cast<DWORD>(text.size()), &read, nullptr);
+    CloseHandle(file);
+    return text.substr(0, read);
+}
+
+Strings FolderNames(const std::string& folder)
+{
+    Strings names;
+    WIN32_FIND_DATAA data;
+    const HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &data))
+        if (std::string(data.cFileName) != "." && std::string(data.cFileName) != "..")
+            names.push_back(data.cFileName);
+    if (find != INVALID_HANDLE_VALUE)
+        FindClose(find);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+WatchResult RunInstall()
+{
+    WatchOptions options;
+    options.commandLine = "rilo_setup.exe /install";
+    options.mainCaption = "Zenta Pellisto Rilo Setup V.";
+    return WatchProgram(options);
+}
+
+// The test's current folder, empty, for the time of the test.
+class EmptyCurrentFolder {
+public:
+    EmptyCurrentFolder() : folder_(TempFolder())
+    {
+        GetCurrentDirectoryA(MAX_PATH, saved_);
+        SetCurrentDirectoryA(folder_.c_str());
+    }
+    ~EmptyCurrentFolder()
+    {
+        SetCurrentDirectoryA(saved_);
+        RemoveTree(folder_);
+    }
+    Strings Names() const { return FolderNames(folder_); }
+
+private:
+    std::string folder_;
+    char saved_[MAX_PATH] = "";
+};
+
+TEST(Hostile, TwoInstallationsAtOnceLoseNoKeyAndNeverShowAPartFile)
+{
+    TestInstallation installation;
+    const std::string start = TaxKeysAnd("MINE=kept");
+    // A run alone first: it creates the stored procedure and gives the file
+    // that every later run must leave.
+    installation.WriteIni(start);
+    ASSERT_EQ(0u, RunInstall().exitCode);
+    const std::string saved = ReadTextFile(installation.IniPath());
+    Strings expected = kDemoInstallFile;
+    expected.insert(expected.begin() + 17, {"[CUSTOM]", "MINE=kept"});
+    ASSERT_EQ(expected, WithoutBlankLines(installation.IniLines()));
+
+    int reads = 0;
+    Strings partial;
+    for (int round = 0; round < 4; ++round) {
+        installation.WriteIni(start);
+        PROCESS_INFORMATION runs[2] = {};
+        for (PROCESS_INFORMATION& run : runs) {
+            STARTUPINFOA startup = {};
+            startup.cb = sizeof startup;
+            std::string commandLine = "rilo_setup.exe /install";
+            ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                       &run));
+        }
+        const HANDLE both[] = {runs[0].hProcess, runs[1].hProcess};
+        // Readers meanwhile see the file before or after a save, never a part.
+        while (WaitForMultipleObjects(2, both, TRUE, 1) == WAIT_TIMEOUT) {
+            const std::string seen = ReadShared(installation.IniPath());
+            ++reads;
+            if (seen != start && seen != saved)
+                partial.push_back(seen);
+        }
+        for (PROCESS_INFORMATION& run : runs) {
+            DWORD code = 99;
+            GetExitCodeProcess(run.hProcess, &code);
+            EXPECT_EQ(0u, code) << "round " << round;
+            CloseHandle(run.hProcess);
+            CloseHandle(run.hThread);
+        }
+        EXPECT_EQ(saved, ReadTextFile(installation.IniPath())) << "round " << round;
+        EXPECT_EQ(Strings{"PVO_FO.INI"}, FolderNames(installation.Root() + "\\ETC"));
+    }
+    EXPECT_TRUE(partial.empty()) << partial.size() << " of " << reads << " reads, first:\n" << partial.front();
+}
+
+// A small file system of the test's own (mounted by the test's fixture) as
+// the program sees it; empty where the machine allowed no mount.
+std::string SmallDisk()
+{
+    const char* mounted = getenv("RILO_SMALL_DISK");
+    if (!mounted)
+        return "";
+    std::string path = std::string("Z:") + mounted;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    ULARGE_INTEGER total = {};
+    if (!GetDiskFreeSpaceExA((path + "\\").c_str(), nullptr, &total, nullptr) || total.QuadPart > 16u << 20)
+        return "";
+    return path;
+}
+
+// The small disk filled up, and emptied again at the end of the test.
+class FullDisk {
+public:
+    explicit FullDisk(std::string disk) : disk_(std::move(disk)) {}
+    ~FullDisk()
+    {
+        DeleteFileA((disk_ + "\\filler").c_str());
+        for (const std::string& name : FolderNames(disk_))
+            RemoveTree(disk_ + "\\" + name);
+    }
+    const std::string& Path() const { return disk_; }
+    void Fill() const
+    {
+        const HANDLE file = CreateFileA((disk_ + "\\filler").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        const std::string block(4096, 'f');
+        DWORD written = 0;
+        while (WriteFile(file, block.data(), static_cast<DWORD>(block.size()), &written, nullptr) &&
+               written == block.size())
+            ;
+        CloseHandle(file);
+    }
+
+private:
+    std::string disk_;
+};
+
+#define SMALL_DISK_OR_SKIP(disk)                                                                  \
+    const std::string disk = SmallDisk();                                                         \
+    if (disk.empty())                                                                             \
+        GTEST_SKIP() << "no small file system of the test's own: mounting a tmpfs was refused here";
+
+TEST(HostileDisk, AFullDiskLeavesTheSettingsFileAsItWas)
+{
+    SMALL_DISK_OR_SKIP(disk);
+    TestInstallation installation;
+    const FullDisk full(disk);
+    const std::string root = disk + "\\hux";
+    MakeFolders(root + "\\ETC");
+    // The keys that a save adds make the file outgrow its block.
+    const std::string before = TaxKeysAnd("NOTE=" + std::string(3800, 'n'));
+    WriteTextFile(root + "\\ETC\\PVO_FO.INI", before);
+    full.Fill();
+    SetEnvironmentVariableA("HUXROOTDIR", root.c_str());
+    const WatchResult result = RunInstall();
+    ASSERT_TRUE(result.ended);
+    EXPECT_EQ(4u, result.exitCode);
+    ASSERT_EQ(1u, result.boxes.size());
+    EXPECT_EQ("Unable to write to " + root + "\\ETC\\PVO_FO.INI.", result.boxes[0].text);
+    EXPECT_EQ(before, ReadTextFile(root + "\\ETC\\PVO_FO.INI"));
+    EXPECT_EQ(Strings{"PVO_FO.INI"}, FolderNames(root + "\\ETC"));
+}
+
+TEST(HostileDisk, ACopyThatDoesNotFitLeavesThePreviousFile)
+{
+    SMALL_DISK_OR_SKIP(disk);
+    StartedRun r;
+    const FullDisk full(disk);
+    const std::string cached = "RILO_CACHE\\Heron\\riloHeron.dll";
+    MakeFolders(r.installation.Root() + "\\etc\\RILO_CACHE\\Heron");
+    WriteTextFile(r.installation.Root() + "\\etc\\" + cached, std::string(64 << 10, 'n'));
+    const std::string target = disk + "\\Etc\\riloHeron.dll";
+    MakeFolders(disk + "\\Etc");
+    WriteTextFile(target, "previous build");
+    full.Fill();
+    EXPECT_FALSE(r.m()->CopySetupFile(cached, target));
+    EXPECT_EQ("previous build", ReadTextFile(target));
+    EXPECT_EQ(Strings{"riloHeron.dll"}, FolderNames(disk + "\\Etc"));
+    EXPECT_EQ(r.installation.Root() + "\\etc\\" + cached + " cannot be copied to " + target,
+              ItemTexts(HintBox->reMemo->Lines()).back());
+}
+
+TEST(HostileNames, ASettingsPathBeyondThePlatformsLengthWritesNothingAnywhere)
+{
+    TestInstallation installation;
+    const EmptyCurrentFolder current;
+    // The folder exists; the settings file's full path has 260 characters.
+    const std::string root = installation.Root() + "\\" + std::string(MAX_PATH - installation.Root().size() - 16, 'r');
+    MakeFolders(root + "\\ETC");
+    ASSERT_EQ(static_cast<size_t>(MAX_PATH), (root + "\\ETC\\PVO_FO.INI").size());
+    SetEnvironmentVariableA("HUXROOTDIR", root.c_str());
+    const WatchResult result = RunInstall();
+    ASSERT_TRUE(result.ended);
+    EXPECT_EQ(4u, result.exitCode);
+    ASSERT_EQ(1u, result.boxes.size());
+    EXPECT_EQ("Unable to write to " + root + "\\ETC\\PVO_FO.INI.", result.boxes[0].text);
+    EXPECT_EQ(Strings{}, current.Names());
+    EXPECT_EQ(Strings{}, FolderNames(root + "\\ETC"));
+}
+
+TEST(HostileNames, DestinationsThatCannotTakeTheFileAreFailedCopies)
+{
+    StartedRun r;
+    const EmptyCurrentFolder current;
+    const std::string cached = "RILO_CACHE\\pvo_fo.tsk";
+    MakeFolders(r.installation.Root() + "\\etc\\RILO_CACHE");
+    WriteTextFile(r.installation.Root() + "\\etc\\" + cached, "script");
+    const std::string base = TempFolder();
+    MakeFolders(base + "\\Heron\\pms5.tsk");  // a folder where the file should go
+    // A character outside the ANSI code page reaches the program as "?".
+    const wchar_t foreign[] = L"\\\x4E2D\\pms5.tsk";
+    char narrow[MAX_PATH] = "";
+    WideCharToMultiByte(CP_ACP, 0, foreign, -1, narrow, MAX_PATH, nullptr, nullptr);
+    for (const std::string& target : {base + "\\Heron\\pms5.tsk", base + "\\He?on\\pms5.tsk",
+                                      base + "\\*\\pms5.tsk", base + narrow}) {
+        EXPECT_FALSE(r.m()->CopySetupFile(cached, target)) << target;
+        EXPECT_EQ(r.installation.Root() + "\\etc\\" + cached + " cannot be copied to " + target,
+                  ItemTexts(HintBox->reMemo->Lines()).back());
+    }
+    EXPECT_EQ(Strings{}, current.Names());
+    EXPECT_EQ(Strings{"Heron"}, FolderNames(base));
+    EXPECT_EQ(Strings{}, FolderNames(base + "\\Heron\\pms5.tsk"));
+    RemoveTree(base);
+}
+
+TEST(HostileValues, LineBreaksInAValueStayOnItsKeysLine)
+{
+    StartedRun r;
+    r.m()->LocStringGrid->SetCells(0, 1, "10");
+    r.m()->LocStringGrid->SetCells(1, 1, "Bar\r\n[POSTING]\r\nTAX_OR_VAT=1");
+    r.m()->LocStringGrid->SetCells(2, 1, "5");
+    r.m()->SaveBtn->Click();
+    const Strings lines = WithoutBlankLines(r.installation.IniLines());
+    EXPECT_TRUE(HasLine(lines, "DTL1=5,Bar  [POSTING]  TAX_OR_VAT=1"));
+    EXPECT_EQ(1, std::count(lines.begin(), lines.end(), "[POSTING]"));
+    EXPECT_EQ(0, std::count(lines.begin(), lines.end(), "TAX_OR_VAT=1"));
+}
+
+}  // namespace

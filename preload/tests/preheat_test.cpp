@@ -97,8 +97,9 @@ class PreheatWithIdFile : public testing::TestWithParam<FoundCase> {};
 TEST_P(PreheatWithIdFile, LogsFoundNameAndLoadThenSleeps)
 {
     const FoundCase& c = GetParam();
-    if (c.codePage)
+    if (c.codePage) {
         ASSERT_EQ(c.codePage, GetACP());
+    }
     DeviceDrive drive(c.setup);
     PreheatProcess preheat;
     ASSERT_TRUE(preheat.started());

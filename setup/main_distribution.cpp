@@ -69,7 +69,8 @@ bool TMainForm::CopySetupFile(const AnsiString& relativeName, const AnsiString& 
 {
     TStrings& log = HintBox->reMemo->Lines();
     const AnsiString source = HuxRootDir + "\\etc\\" + relativeName;
-    if (!FileExists(source)) {
+    // A name beyond the platform's paths is not looked for: the copy refuses it.
+    if (source.size() < MAX_PATH && !FileExists(source)) {
         log.Add(source + " does not exists!!!");
         return false;
     }

@@ -21,9 +21,25 @@ void Require(bool ok, const std::string& what)
         throw std::runtime_error(what + " failed, error " + std::to_string(GetLastError()));
 }
 
+std::wstring Wide(const std::string& utf8)
+{
+    std::wstring text(utf8.size(), L'\0');
+    text.resize(static_cast<size_t>(
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
+std::string Utf8(const std::wstring& text)
+{
+    std::string utf8(text.size() * 3, '\0');
+    utf8.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &utf8[0],
+                                                        static_cast<int>(utf8.size()), nullptr, nullptr)));
+    return utf8;
+}
+
 // Wide path without the MAX_PATH limit: an id file's name alone may take
-// nearly all of it.
-std::wstring Unlimited(const std::string& path) { return L"\\\\?\\" + std::wstring(path.begin(), path.end()); }
+// nearly all of it. Paths are UTF-8, so that names need not be Latin-1.
+std::wstring Unlimited(const std::string& path) { return L"\\\\?\\" + Wide(path); }
 
 void RemoveTree(const std::string& folder)
 {
@@ -35,7 +51,7 @@ void RemoveTree(const std::string& folder)
         const std::wstring name = found.cFileName;
         if (name == L"." || name == L"..")
             continue;
-        const std::string path = folder + "\\" + std::string(name.begin(), name.end());
+        const std::string path = folder + "\\" + Utf8(name);
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             RemoveTree(path);
         else

@@ -6,7 +6,7 @@
 #include <vector>
 
 struct DeviceSetup {
-    std::vector<std::string> idFiles; // names made in C:\Platform
+    std::vector<std::string> idFiles; // names made in C:\Platform, in UTF-8
     bool corvane = true;              // C:\corvane and C:\corvane\etc exist
     bool library = false;             // a loadable C:\corvane\etc\riloCE.dll
     bool logIsFolder = false;         // C:\corvane\preheat.txt is a folder: the log cannot be opened

@@ -69,6 +69,7 @@ struct FoundCase {
     const char* name;
     DeviceSetup setup;
     Log log;
+    UINT codePage = 0; // the ANSI code page the log's bytes are written for; 0: any
 };
 
 const FoundCase kFoundCases[] = {
@@ -83,6 +84,10 @@ const FoundCase kFoundCases[] = {
     // The name keeps its first 236 characters: 255 bytes with the line feed.
     {"LongNameCutToFit", {{kLongId}, true, false},
      {"Found PPT2846 ID: PPT2846" + std::string(229, 'x') + "\n", "FAILED to load DLL!!\n"}},
+    // The euro sign is no Latin-1 character but the Western code page holds
+    // it (0x80); the Chinese one it does not hold becomes its default "?".
+    {"NameInTheAnsiCodePage", {{"PPT2846-\xE2\x82\xAC\xE4\xB8\xAD-\xC3\xA9.id"}, true, false},
+     {"Found PPT2846 ID: PPT2846-\x80?-\xE9.id\n", "FAILED to load DLL!!\n"}, 1252},
 };
 
 void PrintTo(const FoundCase& c, std::ostream* out) { *out << c.name; }
@@ -92,6 +97,9 @@ class PreheatWithIdFile : public testing::TestWithParam<FoundCase> {};
 TEST_P(PreheatWithIdFile, LogsFoundNameAndLoadThenSleeps)
 {
     const FoundCase& c = GetParam();
+    if (c.codePage) {
+        ASSERT_EQ(c.codePage, GetACP());
+    }
     DeviceDrive drive(c.setup);
     PreheatProcess preheat;
     ASSERT_TRUE(preheat.started());

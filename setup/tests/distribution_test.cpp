@@ -30,12 +30,35 @@ struct LogSeen {
     Strings lines;
     int width = 0;
     std::string face;
+    HCURSOR cursor = nullptr;
     TColor colour = clBlack;
     TFontStyles style = 0;
     bool buttonEnabled = true;
     COLORREF lastLineColour = 0;
     bool lastLineBold = false;
 };
+
+// How the installer answers the interface dialog.
+enum class Answer { Choose5, Cancel, OkWithNothingChosen };
+
+HCURSOR SystemCursor(LPCSTR id) { return LoadCursorA(nullptr, id); }
+
+// The shell's calls during a run, with the cursor each one ran under; the
+// copies themselves are made by the real shell.
+struct ShellCallSeen {
+    FILEOP_FLAGS flags;
+    UINT function;
+    std::string title;
+    HCURSOR cursor;
+};
+std::vector<ShellCallSeen> g_shellCalls;
+TShellFileCalls g_realShell = {};
+
+int WINAPI WatchedOperation(LPSHFILEOPSTRUCTA record)
+{
+    g_shellCalls.push_back({record->fFlags, record->wFunc, record->lpszProgressTitle, GetCursor()});
+    return g_realShell.operation(record);
+}
 
 // The character format near the end of the log's text, in its last line.
 void LastLineFormat(HWND edit, COLORREF& colour, bool& bold)
@@ -72,17 +95,18 @@ protected:
             CreateDirectoryA((base_ + "\\" + name).c_str(), nullptr);
     }
 
-    // Presses System Setup, chooses interface 5 (or cancels), reads the log.
-    LogSeen Run(int version, bool choose = true)
+    // Presses System Setup, chooses interface 5 (or answers otherwise), reads the log.
+    LogSeen Run(int version, Answer answer = Answer::Choose5)
     {
         r.m()->FPosVersion = version;
         LogSeen seen;
-        FormSteps dialog(DplSetupForm, {[choose] {
-                             if (!choose) {
+        FormSteps dialog(DplSetupForm, {[answer] {
+                             if (answer == Answer::Cancel) {
                                  DplSetupForm->btnCancel->Click();
                                  return;
                              }
-                             SelectNumber(DplSetupForm->DBQComboBox1, 5);
+                             if (answer == Answer::Choose5)
+                                 SelectNumber(DplSetupForm->DBQComboBox1, 5);
                              DplSetupForm->BitBtn2->Click();
                          }});
         FormSteps log(HintBox, {[&] {
@@ -93,6 +117,7 @@ protected:
                           seen.colour = HintBox->reMemo->Font().Color();
                           seen.style = HintBox->reMemo->Font().Style();
                           seen.buttonEnabled = r.m()->BtnHeronSetup->Enabled();
+                          seen.cursor = GetCursor();
                           LastLineFormat(HintBox->reMemo->Handle(), seen.lastLineColour, seen.lastLineBold);
                           SaveScreenshot(HintBox->Handle(), "setup_distribution_log");
                           HintBox->BitBtn1->Click();
@@ -167,6 +192,10 @@ TEST_F(Distribution, OldVersionsGetTheirBlocksOnly)
     seen = Run(410);
     EXPECT_EQ("ALL FILES COPIED. PLEASE RESTART ALL Heron, Win32, Plover, Egret, Siskin, Robin Devices.",
               seen.lines.back());
+    // The log holds this run alone: six blocks' copies, the local copy, the verdict.
+    EXPECT_EQ(3u + 3 + 3 + 3 + 5 + 3 + 1 + 2, seen.lines.size());
+    EXPECT_EQ("RILO_CACHE\\pvo_fo.tsk was copied to " + base_ + "\\Heron\\Files\\CF\\Corvane\\Etc\\pms5.tsk",
+              seen.lines.front());
     EXPECT_FALSE(Copied("\\Shrike\\Files"));
     EXPECT_FALSE(Copied("\\Avocet"));
     const Strings memo = r.run.MemoLines();
@@ -243,15 +272,60 @@ TEST_F(Distribution, WithoutABaseFolderOnlyTheLocalCopy)
     EXPECT_TRUE(seen.lastLineBold);
 }
 
-TEST_F(Distribution, ACancelledInterfaceDialogCopiesNothing)
+TEST_F(Distribution, AnInterfaceDialogWithoutANumberCopiesNothing)
 {
-    const size_t memoLines = r.run.MemoLines().size();
-    const LogSeen seen = Run(500, false);
-    EXPECT_EQ(0, seen.showings);
-    EXPECT_FALSE(Copied("\\Heron"));
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(Local().c_str()));
-    EXPECT_EQ(memoLines, r.run.MemoLines().size());
-    EXPECT_TRUE(r.m()->BtnHeronSetup->Enabled());
+    // No definition to choose and none remembered: OK leaves the number 0.
+    RunAsDba({"update corvane.interface_def set qub_script = 'F'"});
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Corvane\\Zenta\\RILO");
+    for (Answer answer : {Answer::Cancel, Answer::OkWithNothingChosen}) {
+        SCOPED_TRACE(answer == Answer::Cancel ? "Cancel" : "OK");
+        const size_t memoLines = r.run.MemoLines().size();
+        const LogSeen seen = Run(500, answer);
+        EXPECT_EQ(0, DplSetupForm->FInterfaceObjNum);
+        EXPECT_EQ(0, seen.showings);
+        EXPECT_FALSE(Copied("\\Heron"));
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((r.installation.Root() + "\\Etc\\pms0.tsk").c_str()));
+        EXPECT_EQ(memoLines, r.run.MemoLines().size());
+        EXPECT_TRUE(r.m()->BtnHeronSetup->Enabled());
+    }
+}
+
+TEST_F(Distribution, EveryCopyGoesToTheShellWithTheFormsFlagsUnderTheHourGlass)
+{
+    g_shellCalls.clear();
+    g_realShell = ShellFileCalls;
+    ShellFileCalls.operation = &WatchedOperation;
+    const LogSeen seen = Run(399);
+    ShellFileCalls = g_realShell;
+    EXPECT_EQ("ALL FILES COPIED. PLEASE RESTART ALL Heron, Siskin Devices.", seen.lines.back());
+    // Heron's three copies, Siskin's five and the local one.
+    ASSERT_EQ(9u, g_shellCalls.size());
+    for (const ShellCallSeen& call : g_shellCalls) {
+        EXPECT_EQ(0x290, call.flags);  // files only, no confirmation, no question before making a folder
+        EXPECT_EQ(static_cast<UINT>(FO_COPY), call.function);
+        EXPECT_EQ("", call.title);
+        EXPECT_EQ(SystemCursor(IDC_WAIT), call.cursor);
+    }
+    // The log is read with the usual cursor back.
+    EXPECT_NE(SystemCursor(IDC_WAIT), seen.cursor);
+    EXPECT_EQ(crDefault, Screen->Cursor());
+}
+
+TEST_F(Distribution, ASourceNamedBeyondThePlatformsLengthIsAFailedCopy)
+{
+    // The installation named the long way round: its cache files exist, under
+    // names longer than the platform's 259 characters.
+    std::string root = r.installation.Root();
+    while (root.size() < 250)
+        root += "\\.";
+    r.m()->HuxRootDir = root;
+    ASSERT_TRUE(FileExists(r.installation.Root() + "\\etc\\RILO_CACHE\\pvo_fo.tsk"));
+    const LogSeen seen = Run(399);
+    const std::string source = root + "\\etc\\RILO_CACHE\\pvo_fo.tsk";
+    EXPECT_TRUE(SameSequence({source + " cannot be copied to " + base_ + "\\Heron\\Files\\CF\\Corvane\\Etc\\pms5.tsk",
+                              source + " cannot be copied to " + root + "\\Etc\\pms5.tsk"},
+                             seen.lines));
+    EXPECT_EQ("System Setup  ERROR!!!", seen.caption);
 }
 
 TEST_F(Distribution, UnsavedChangesAreSavedOnlyWhenTheInstallerSaysOk)

@@ -198,18 +198,26 @@ TEST(LocatorGrid, ACancelledPickChangesNothing)
     EXPECT_FALSE(r.m()->SetupChanged);
 }
 
-TEST(LocatorGrid, ALoadedNumberWrittenOtherwiseIsNotMatched)
+// A centre is matched by its exact text, in every row that holds it: a
+// number written otherwise stays, and no row is appended.
+TEST(LocatorGrid, AddModifyUpdatesEveryRowOfTheCentre)
 {
     TestInstallation installation;
-    installation.WriteIni("[LOCATOR]\r\nRVCS=03,\r\nDTL1=5,Old name\r\n");
+    installation.WriteIni("[LOCATOR]\r\nRVCS=03,3,1,3,\r\nDTL1=5,Old name\r\nDTL2=6,Older name\r\n"
+                          "DTL3=10,Harbour\r\nDTL4=8,Oldest name\r\n");
     BoxAnswerer boxes;
     SetupRun run;
     run.Start();
     AddLocator(run.main, 3, "9");
+    const std::vector<Strings> expected = {{"RVC#", "RVC Name", "Min."},
+                                           {"03", "Old name", "5"},
+                                           {"3", "Room Service", "9"},
+                                           {"1", "Harbour", "10"},
+                                           {"3", "Room Service", "9"}};
     TStringGrid* grid = run.main->LocStringGrid;
-    ASSERT_EQ(3, grid->RowCount());
-    EXPECT_EQ((Strings{"03", "Old name", "5"}), GridRow(grid, 1));
-    EXPECT_EQ((Strings{"3", "Room Service", "9"}), GridRow(grid, 2));
+    ASSERT_EQ(static_cast<int>(expected.size()), grid->RowCount());
+    for (size_t row = 0; row < expected.size(); ++row)
+        EXPECT_EQ(expected[row], GridRow(grid, static_cast<int>(row))) << "row " << row;
 }
 
 TEST(Looks, TheTabsWithData)

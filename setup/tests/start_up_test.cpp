@@ -35,6 +35,29 @@ TEST(StartUp, FirstStartCreatesTheProcedureAndKeepsTheWindowOpen)
                              WithoutBlankLines(installation.IniLines())));
     EXPECT_EQ(std::vector<std::string>{kTarvelId},
               QueryAsDba("select creator as c0 from SYS.SYSPROCEDURE where proc_name = 'sp_PvoFo_DoProrate'"));
+    // The catalogue holds the statement as sent: its lines joined by line breaks.
+    const char* const created[] = {
+        "create procedure tarvel.sp_PvoFo_DoProrate(in fSales_TTL real,in fTender_TTL real,in fItemizer_in_TTL real,"
+        "out fItemizer_out_TTL real,inout error integer)",
+        "begin",
+        "   if(fSales_TTL = 0.0) then",
+        "    select fItemizer_in_TTL into fItemizer_out_TTL",
+        "  else",
+        "    select fItemizer_in_TTL*(fTender_TTL/fSales_TTL) into fItemizer_out_TTL",
+        "  end if;",
+        "  if sqlcode <> 0 then",
+        "    set error=sqlcode;",
+        "    rollback work",
+        "  else",
+        "    set error=0",
+        "  end if",
+        "end",
+    };
+    std::string text;
+    for (const char* line : created)
+        text += (text.empty() ? "" : "\r\n") + std::string(line);
+    EXPECT_EQ(std::vector<std::string>{text},
+              QueryAsDba("select proc_defn as c0 from SYS.SYSPROCEDURE where proc_name = 'sp_PvoFo_DoProrate'"));
 }
 
 TEST(StartUp, ANextStartOnlyVerifiesTheProcedure)
@@ -231,6 +254,9 @@ TEST(StartUp, VersionTextsDecideTheChoiceAndTheProcedure)
           VersionCase{"5.1.0.23", 51023, true, true}, VersionCase{"99", 99, false, false},
           VersionCase{"100", 100, false, false}, VersionCase{"4.1 SP2", 412, true, true},
           VersionCase{"V 3.1", 310, true, false}, VersionCase{"3.19", 319, true, false},
+          // Each gate at both sides: tenths below 99, the choice from 300, the procedure from 320.
+          VersionCase{"98", 980, true, true}, VersionCase{"2.99", 299, false, false},
+          VersionCase{"3.0", 300, true, false},
           VersionCase{"9999999999", 0, false, false}, VersionCase{nullptr, 0, false, false}}) {
         SCOPED_TRACE(c.text ? c.text : "(no row)");
         TestInstallation installation;

@@ -8,13 +8,20 @@ char LocaleCharacter(LCTYPE type, char fallback)
     return GetLocaleInfoA(LOCALE_USER_DEFAULT, type, text, sizeof text) > 1 ? text[0] : fallback;
 }
 
-}  // namespace
-
-SYSTEMTIME Now()
+SYSTEMTIME SystemLocalTime()
 {
     SYSTEMTIME time;
     GetLocalTime(&time);
     return time;
+}
+
+}  // namespace
+
+SYSTEMTIME (*LocalClock)() = &SystemLocalTime;
+
+SYSTEMTIME Now()
+{
+    return LocalClock();
 }
 
 AnsiString FormatDateTime(const AnsiString& format, const SYSTEMTIME& time)

@@ -20,6 +20,37 @@ bool DirectoryExists(const AnsiString& name)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+namespace {
+
+// A name the platform's paths can hold, else EFileNameTooLong.
+const AnsiString& WithinPathLength(const AnsiString& name)
+{
+    if (name.size() >= MAX_PATH)
+        throw EFileNameTooLong("The file name is too long: " + name);
+    return name;
+}
+
+bool IsNetworkDrive(const AnsiString& root) { return GetDriveTypeA(root.c_str()) == DRIVE_REMOTE; }
+
+bool UniversalName(const AnsiString& path, AnsiString& universal)
+{
+    std::vector<char> buffer(1024);
+    DWORD size = static_cast<DWORD>(buffer.size());
+    static const auto universalName =
+        SystemProc<decltype(&WNetGetUniversalNameA)>("mpr.dll", "WNetGetUniversalNameA");
+    if (universalName(path.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer.data(), &size) != NO_ERROR)
+        return false;
+    const auto* info = reinterpret_cast<const UNIVERSAL_NAME_INFOA*>(buffer.data());
+    if (!info->lpUniversalName)
+        return false;
+    universal = info->lpUniversalName;
+    return true;
+}
+
+}  // namespace
+
+TNetworkNames NetworkNames = {&IsNetworkDrive, &UniversalName};
+
 AnsiString ExpandFileName(const AnsiString& name)
 {
     char full[MAX_PATH];
@@ -39,16 +70,11 @@ AnsiString ExpandUNCFileName(const AnsiString& name)
     const AnsiString expanded = ExpandFileName(name);
     // Only a mapped network drive has a universal name; asking the network
     // for a local drive costs a millisecond and more for nothing.
-    if (expanded.size() < 3 || expanded[1] != ':' || GetDriveTypeA(expanded.substr(0, 3).c_str()) != DRIVE_REMOTE)
+    if (expanded.size() < 3 || expanded[1] != ':' || !NetworkNames.isNetworkDrive(expanded.substr(0, 3)))
         return expanded;
-    std::vector<char> buffer(1024);
-    DWORD size = static_cast<DWORD>(buffer.size());
-    static const auto universalName =
-        SystemProc<decltype(&WNetGetUniversalNameA)>("mpr.dll", "WNetGetUniversalNameA");
-    if (universalName(expanded.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer.data(), &size) == NO_ERROR) {
-        const auto* info = reinterpret_cast<const UNIVERSAL_NAME_INFOA*>(buffer.data());
-        if (info->lpUniversalName)
-            return info->lpUniversalName;
-    }
-    return expanded;
+    AnsiString universal;
+    if (!NetworkNames.universalName(expanded, universal))
+        return expanded;
+    // The universal name is longer than the drive's: it is held to the same limit.
+    return WithinPathLength(universal);
 }

@@ -19,4 +19,14 @@ bool DirectoryExists(const AnsiString& name);
 AnsiString ExpandFileName(const AnsiString& name);
 // The full path, with a mapped network drive written as \\server\share\...;
 // a name on a local drive (the network lookup fails) stays as expanded.
+// Raises EFileNameTooLong when either name would exceed 259 characters.
 AnsiString ExpandUNCFileName(const AnsiString& name);
+
+// The network's answers about drives and their names; tests put their own in.
+struct TNetworkNames {
+    // The drive of this root ("X:\") is a mapped network drive.
+    bool (*isNetworkDrive)(const AnsiString& root);
+    // The universal name of a path on such a drive; false when there is none.
+    bool (*universalName)(const AnsiString& path, AnsiString& universal);
+};
+extern TNetworkNames NetworkNames;

@@ -70,4 +70,35 @@ TEST_F(InFolder, NamesBeyondThePlatformsLengthAreRefused)
     }
 }
 
+// A mapped network drive N: whose universal name is a share's, as the
+// network would answer; Wine maps no drive to a share of its own.
+class OnNetworkDrive : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        saved_ = NetworkNames;
+        NetworkNames = {[](const AnsiString& root) { return root == "N:\\"; },
+                        [](const AnsiString& path, AnsiString& universal) {
+                            universal = share + path.substr(2);
+                            return true;
+                        }};
+    }
+    void TearDown() override { NetworkNames = saved_; }
+    static std::string share;
+
+private:
+    TNetworkNames saved_ = {};
+};
+std::string OnNetworkDrive::share;
+
+TEST_F(OnNetworkDrive, TheUniversalNameIsHeldToTheSameLength)
+{
+    share = "\\\\server\\share";  // 14 characters in place of the drive's 2
+    const std::string fits = "N:\\" + std::string(256 - 12, 'a');
+    EXPECT_EQ(share + fits.substr(2), ExpandUNCFileName(fits));
+    EXPECT_EQ(259u, ExpandUNCFileName(fits).size());
+    EXPECT_THROW(ExpandUNCFileName(fits + "b"), EFileNameTooLong);
+    EXPECT_EQ("C:\\x\\y.dll", ExpandUNCFileName("C:\\x\\y.dll"));
+}
+
 }  // namespace

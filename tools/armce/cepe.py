@@ -234,88 +234,57 @@ def relocation_table(sites, image_base):
 
 
 def resource_section(res_data, rva):
-    """The resource directory of a compiled .res (as windres writes it)."""
-    entries = []  # (type, name, language, data)
+    """The resource directory of a compiled .res (as windres writes it):
+    type, id and language levels, all by number, then the data."""
+    entries = {}  # type -> id -> language -> data
     off = 0
 
     def read_id(off):
-        if struct.unpack_from('<H', res_data, off)[0] == 0xFFFF:
-            return struct.unpack_from('<H', res_data, off + 2)[0], off + 4
-        end = off
-        while struct.unpack_from('<H', res_data, end)[0]:
-            end += 2
-        return res_data[off:end].decode('utf-16-le').upper(), end + 2
+        if struct.unpack_from('<H', res_data, off)[0] != 0xFFFF:
+            raise Error('resources named by text are not supported; use numbers')
+        return struct.unpack_from('<H', res_data, off + 2)[0], off + 4
 
     while off + 8 <= len(res_data):
         size, header = struct.unpack_from('<II', res_data, off)
         rtype, p = read_id(off + 8)
         name, p = read_id(p)
-        p = align(p, 4)
-        _, _, language, _, _ = struct.unpack_from('<IHHII', res_data, p)
-        body = res_data[off + header:off + header + size]
-        if not (rtype == 0 and name == 0):
-            entries.append((rtype, name, language, body))
+        language = struct.unpack_from('<H', res_data, align(p, 4) + 6)[0]
+        if rtype or name:  # the empty entry that opens a .res file
+            entries.setdefault(rtype, {}).setdefault(name, {})[language] = res_data[off + header:off + header + size]
         off = align(off + header + size, 4)
 
-    def key(k):  # named entries first, each group sorted
-        return (0, k, 0) if isinstance(k, str) else (1, '', k)
-
-    tree = {}
-    for rtype, name, language, body in entries:
-        tree.setdefault(rtype, {}).setdefault(name, {})[language] = body
-    # Layout: directories, then data entries, then name strings, then data.
-    directories = bytearray()
-    dir_offsets = {}
-    order = []
-
-    def plan(node, path):
-        order.append((path, node))
-        if isinstance(node, dict):
-            for k in sorted(node, key=key):
-                plan(node[k], path + (k,))
-    plan(tree, ())
-    cursor = 0
-    for path, node in order:
-        if isinstance(node, dict):
-            dir_offsets[path] = cursor
-            cursor += 16 + 8 * len(node)
-    data_entries = {}
-    for path, node in order:
-        if not isinstance(node, dict):
-            data_entries[path] = cursor
-            cursor += 16
-    strings = bytearray()
-    string_offsets = {}
-    for path, node in order:
-        for k in (node if isinstance(node, dict) else ()):
-            if isinstance(k, str) and k not in string_offsets:
-                string_offsets[k] = len(strings)
-                strings += struct.pack('<H', len(k)) + k.encode('utf-16-le')
-    strings_at = cursor
-    cursor = align(cursor + len(strings), 4)
-    blobs = bytearray()
-    blob_offsets = {}
-    for path, node in order:
-        if not isinstance(node, dict):
-            blob_offsets[path] = cursor + len(blobs)
-            blobs += node
-            blobs += bytes(align(len(blobs), 4) - len(blobs))
-    for path, node in order:
-        if not isinstance(node, dict):
-            continue
-        named = sum(1 for k in node if isinstance(k, str))
-        directories += struct.pack('<IIHHHH', 0, 0, 0, 0, named, len(node) - named)
-        for k in sorted(node, key=key):
-            ident = (0x80000000 | (strings_at + string_offsets[k])) if isinstance(k, str) else k
+    # Directories breadth first, then the data entries, then the data.
+    levels = [[((), entries)]]
+    while True:
+        children = [(path + (k,), node[k]) for path, node in levels[-1] for k in sorted(node)
+                    if isinstance(node[k], dict)]
+        if not children:
+            break
+        levels.append(children)
+    directories = [item for level in levels for item in level]
+    leaves = [(path + (k,), node[k]) for path, node in levels[-1] for k in sorted(node)]
+    offsets, cursor = {}, 0
+    for path, node in directories:
+        offsets[path] = cursor
+        cursor += 16 + 8 * len(node)
+    for path, _ in leaves:
+        offsets[path] = cursor
+        cursor += 16
+    data_at = {}
+    for path, body in leaves:
+        data_at[path] = cursor
+        cursor = align(cursor + len(body), 4)
+    out = bytearray()
+    for path, node in directories:
+        out += struct.pack('<IIHHHH', 0, 0, 0, 0, 0, len(node))
+        for k in sorted(node):
             child = path + (k,)
-            target = (0x80000000 | dir_offsets[child]) if isinstance(node[k], dict) else data_entries[child]
-            directories += struct.pack('<II', ident, target)
-    for path, node in order:
-        if not isinstance(node, dict):
-            directories += struct.pack('<IIII', rva + blob_offsets[path], len(node), 0, 0)
-    out = directories + strings
-    out += bytes(strings_at + align(len(strings), 4) - len(out))
-    return out + blobs
+            out += struct.pack('<II', k, offsets[child] | (0x80000000 if isinstance(node[k], dict) else 0))
+    for path, body in leaves:
+        out += struct.pack('<IIII', rva + data_at[path], len(body), 0, 0)
+    for path, body in leaves:
+        out += body + bytes(align(len(body), 4) - len(body))
+    return out
 
 
 def checksum(image, offset):

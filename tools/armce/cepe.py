@@ -7,10 +7,11 @@
       fills. The linker drops what nothing calls, and a call of a function
       the list lacks stays undefined: the link fails with its name.
 
-  cepe.py image ELF IMPORTS DEF OUT.DLL --machine M --subsystem MAJ.MIN [--res RES]
+  cepe.py image ELF IMPORTS OUT --machine M --subsystem MAJ.MIN [--exports DEF] [--res RES]
       Writes the PE image of an ELF executable linked by tools/armce/image.ld
-      (-q keeps its relocations): its sections as they lie, then an export
-      table of the DEF's names, an import table of the slots the link kept,
+      (-q keeps its relocations): its sections as they lie, then, for a
+      library (--exports), an export table of the DEF's names; for a
+      program none. Then an import table of the slots the link kept,
       the resources of a compiled .res, and a HIGHLOW base relocation for
       every R_ARM_ABS32 (any other absolute relocation is refused).
 
@@ -298,6 +299,7 @@ def checksum(image, offset):
 
 
 def build_image(elf, imports, exports, dll_name, machine, subsystem, res=None):
+    """exports None: a program; otherwise a library with those exports."""
     sections = []
     by_name = {s['name']: s for s in elf.sections}
     image_base = None
@@ -317,7 +319,7 @@ def build_image(elf, imports, exports, dll_name, machine, subsystem, res=None):
         raise Error('the image base must lie on a 64 KB boundary')
     symbols = elf.global_symbols()
     export_rvas = {}
-    for name, internal in exports.items():
+    for name, internal in (exports or {}).items():
         if internal not in symbols or symbols[internal]['type'] != 2:
             raise Error(f'export {name} ({internal}) is not a function of the image')
         export_rvas[name] = symbols[internal]['value'] - image_base
@@ -333,10 +335,11 @@ def build_image(elf, imports, exports, dll_name, machine, subsystem, res=None):
         groups.append((dll, slots[0][0] - image_base, [name for _, name in slots]))
     next_rva = align(sections[-1].rva + sections[-1].vsize, PAGE)
     directories = [(0, 0)] * 16
-    edata = export_table(next_rva, dll_name, export_rvas)
-    sections.append(Section('.edata', next_rva, edata, len(edata), IDATA | READ))
-    directories[0] = (next_rva, len(edata))
-    next_rva = align(next_rva + len(edata), PAGE)
+    if exports is not None:
+        edata = export_table(next_rva, dll_name, export_rvas)
+        sections.append(Section('.edata', next_rva, edata, len(edata), IDATA | READ))
+        directories[0] = (next_rva, len(edata))
+        next_rva = align(next_rva + len(edata), PAGE)
     if groups:
         idata, descriptor_size = import_table(next_rva, groups)
         sections.append(Section('.idata', next_rva, idata, len(idata), IDATA | READ | WRITE))
@@ -372,8 +375,9 @@ def build_image(elf, imports, exports, dll_name, machine, subsystem, res=None):
     dos[0:2] = b'MZ'
     struct.pack_into('<I', dos, 0x3C, 0x80)
     major, minor = subsystem
-    coff = struct.pack('<HHIIIHH', machine, len(sections), 0, 0, 0, 224,
-                       0x0002 | 0x0004 | 0x0008 | 0x0100 | 0x2000)  # executable, no lines/symbols, 32-bit, dll
+    # executable, no line numbers or symbols, 32-bit; a library besides
+    characteristics = 0x0002 | 0x0004 | 0x0008 | 0x0100 | (0x2000 if exports is not None else 0)
+    coff = struct.pack('<HHIIIHH', machine, len(sections), 0, 0, 0, 224, characteristics)
     optional = struct.pack('<HBBIIIIIIIIIHHHHHHIIIIHHIIIIII', 0x10B, 2, 40,
                            sum(align(len(s.data), FILE_ALIGN) for s in code), init, 0,
                            elf.entry - image_base, code[0].rva if code else 0,
@@ -403,8 +407,8 @@ def main(argv):
     i = sub.add_parser('image')
     i.add_argument('elf')
     i.add_argument('imports')
-    i.add_argument('exports')
     i.add_argument('out')
+    i.add_argument('--exports', help='a library\'s .def file; without it, a program')
     i.add_argument('--machine', type=lambda v: int(v, 0), required=True)
     i.add_argument('--subsystem', required=True)
     i.add_argument('--res')
@@ -421,8 +425,8 @@ def main(argv):
                 res = f.read()
         major, minor = (int(v) for v in args.subsystem.split('.'))
         name = args.out.replace('\\', '/').rsplit('/', 1)[-1]
-        image = build_image(elf, read_imports(args.imports), read_def(args.exports), name, args.machine,
-                            (major, minor), res)
+        exports = read_def(args.exports) if args.exports else None
+        image = build_image(elf, read_imports(args.imports), exports, name, args.machine, (major, minor), res)
         with open(args.out, 'wb') as f:
             f.write(image)
         return 0

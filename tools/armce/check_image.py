@@ -4,11 +4,12 @@ wrote it: llvm-readobj for the headers, exports, imports and relocations,
 and the GNU ARM objdump on the linked ELF (whose code the image carries
 byte for byte) for the instruction set.
 
-  check_image.py IMAGE --machine M --subsystem MAJ.MIN --base B --imports LIST --exports DEF
+  check_image.py IMAGE --machine M --subsystem MAJ.MIN --base B --imports LIST [--exports DEF]
                  [--elf ELF [--armv4]] [--same-resources-as DESKTOP.dll]
                  [--readobj llvm-readobj-14] [--objdump arm-none-eabi-objdump]
 
-Exits 1 and names every finding when the image is not as declared. Only the
+A library is checked for the DEF's exports, a program (no --exports) for
+being a program that exports nothing. Exits 1 and names every finding when the image is not as declared. Only the
 declared lists are read with cepe.py's readers; the image never is.
 """
 import argparse
@@ -50,6 +51,13 @@ def check_headers(report, args):
     if base != args.base:
         findings.append(f'image base 0x{base:X}, not 0x{args.base:X}')
     return findings
+
+
+def check_kind(report, library):
+    is_library = 'IMAGE_FILE_DLL' in report.split('ImageOptionalHeader', 1)[0]
+    if is_library != library:
+        return [f'a {"library" if is_library else "program"}, not a {"library" if library else "program"}']
+    return []
 
 
 def check_exports(report, wanted):
@@ -136,7 +144,7 @@ def main(argv):
     parser.add_argument('--subsystem', required=True)
     parser.add_argument('--base', type=lambda v: int(v, 0), required=True)
     parser.add_argument('--imports', required=True)
-    parser.add_argument('--exports', required=True)
+    parser.add_argument('--exports')
     parser.add_argument('--elf')
     parser.add_argument('--armv4', action='store_true', help='no BX, BLX or Thumb code')
     parser.add_argument('--same-resources-as', metavar='DESKTOP_DLL')
@@ -144,7 +152,8 @@ def main(argv):
     parser.add_argument('--objdump', default='arm-none-eabi-objdump')
     args = parser.parse_args(argv)
     report = readobj(args.readobj, args.image)
-    findings = (check_headers(report, args) + check_exports(report, set(cepe.read_def(args.exports))) +
+    findings = (check_headers(report, args) + check_kind(report, bool(args.exports)) +
+                check_exports(report, set(cepe.read_def(args.exports)) if args.exports else set()) +
                 check_imports(report, set(cepe.read_imports(args.imports))) + check_relocations(report))
     if args.same_resources_as:
         findings += check_resources(args.readobj, args.image, args.same_resources_as)

@@ -9,8 +9,17 @@ checks the code and the image layout, not the CE loader or window system.
   emulate.py prorate IMAGE CASES --cpu sa1110|ti925t|cortex-a8 [--misaligned] [--elf ELF]
 
 prints the result of each case of CASES (format in prorate_cases.txt), as
-prorate_table.exe prints those of an x86 build. An unbound import or an
-invalid instruction stops the run with its name and address.
+prorate_table.exe prints those of an x86 build.
+
+  emulate.py preheat IMAGE --cpu sa1110 [--id NAME]... [--no-library] [--no-log] [--elf ELF]
+
+runs the preloader on a device with those id files (in the order the search
+yields them), with or without the library and a log that can be opened, and
+prints what it did: the files it searched and loaded, each log line, and
+how it ended (asleep, or its exit code).
+
+An unbound import or an invalid instruction stops a run with its name and
+address.
 """
 import argparse
 import struct
@@ -154,7 +163,7 @@ class Machine:
             return
         args = [uc.reg_read(r) for r in (arm.UC_ARM_REG_R0, arm.UC_ARM_REG_R1, arm.UC_ARM_REG_R2,
                                           arm.UC_ARM_REG_R3)]
-        uc.reg_write(arm.UC_ARM_REG_R0, handler(*args) & 0xFFFFFFFF)
+        uc.reg_write(arm.UC_ARM_REG_R0, (handler(*args) or 0) & 0xFFFFFFFF)
 
     def alloc(self, size):
         va = self.heap_next
@@ -247,6 +256,8 @@ class Machine:
             raise Stop(f'{what} at {self.where(pc)}')
         if self.fault:
             raise Stop(self.fault)
+        if getattr(self, 'ended', None):
+            raise Stop(self.ended)
         if uc.reg_read(arm.UC_ARM_REG_PC) != RETURN:
             raise Stop(f'the call did not return (stopped at {self.where(uc.reg_read(arm.UC_ARM_REG_PC))})')
         if uc.reg_read(arm.UC_ARM_REG_SP) != sp:
@@ -322,6 +333,114 @@ def run_prorate(machine, cases, misaligned):
     return out
 
 
+class Device(Machine):
+    """A CE 3.0 handheld's file system, as the preloader sees it."""
+    FOUND = 0x1D00
+    LOG = 0x10C
+
+    def __init__(self, image_bytes, cpu, names, ids, library, log):
+        super().__init__(image_bytes, cpu, names)
+        self.ids, self.library, self.log_opens = ids, library, log
+        self.events = []
+        self.ended = None
+
+    def wide(self, va):
+        out = []
+        while True:
+            unit = struct.unpack('<H', self.uc.mem_read(va, 2))[0]
+            if not unit:
+                return ''.join(out)
+            out.append(chr(unit))
+            va += 2
+
+    def stop(self, how):
+        self.ended = how
+        self.uc.emu_stop()
+
+    def ce_FindFirstFileW(self, pattern, found, *_):
+        self.events.append(f'search {self.wide(pattern)}')
+        if not self.ids:
+            return 0xFFFFFFFF
+        # CE's find data: attributes, three times, two sizes, object id, name
+        name = self.ids[0][:259].encode('utf-16-le') + b'\0\0'
+        self.uc.mem_write(found + 40, name)
+        return self.FOUND
+
+    def ce_FindClose(self, search, *_):
+        if search != self.FOUND:
+            raise Stop(f'FindClose of 0x{search:x}, which is no search')
+        return 1
+
+    def ce_LoadLibraryW(self, path, *_):
+        self.events.append(f'load {self.wide(path)}')
+        return 0x7000000 if self.library else 0
+
+    def ce_Sleep(self, milliseconds, *_):
+        self.stop(f'asleep ({milliseconds} ms)')
+
+    def ce_TerminateProcess(self, process, code, *_):
+        if process != 0x42:
+            raise Stop(f'TerminateProcess of 0x{process:x}, not of the process itself')
+        self.stop(f'ended with {to_signed(code)}')
+
+    def ce_fopen(self, path, mode, *_):
+        self.events.append(f'open {self.string(path)} "{self.string(mode)}"')
+        return self.LOG if self.log_opens else 0
+
+    def ce_fwrite(self, data, size, count, stream):
+        if stream != self.LOG:
+            raise Stop(f'fwrite to 0x{stream:x}, which is no open file')
+        self.events.append('line ' + repr(bytes(self.uc.mem_read(data, size * count)).decode('latin-1')))
+        return count
+
+    def ce_fclose(self, stream, *_):
+        return 0
+
+    def ce__vsnprintf(self, buffer, size, fmt, args):
+        """CE's: -1 and no terminator when the text does not fit."""
+        text = bytearray()
+        pattern = self.string(fmt)
+        i = 0
+        while i < len(pattern):
+            c = pattern[i]
+            if c != '%':
+                text += c.encode('latin-1')
+            else:
+                i += 1
+                kind = pattern[i]
+                if kind == '%':
+                    text += b'%'
+                else:
+                    value = self.read32(args)
+                    args += 4
+                    if kind == 'S':
+                        text += self.wide(value).encode('latin-1')
+                    elif kind == 's':
+                        text += self.string(value).encode('latin-1')
+                    elif kind == 'd':
+                        text += str(to_signed(value)).encode()
+                    else:
+                        raise Stop(f'_vsnprintf format %{kind} is not stubbed')
+            i += 1
+        if len(text) < size:
+            self.uc.mem_write(buffer, bytes(text) + b'\0')
+            return len(text)
+        self.uc.mem_write(buffer, bytes(text[:size]))
+        return -1
+
+    def run(self):
+        try:
+            self.call(LOAD_BASE + self.image.entry, [LOAD_BASE, 0, 0, 5])
+        except Stop as e:
+            if self.ended is None:
+                raise
+            if self.fault:
+                raise Stop(self.fault) from e
+        if self.ended is None:
+            raise Stop('the program returned from its entry')
+        return self.events + [self.ended]
+
+
 def read_cases(path):
     with open(path) as f:
         return [l.split('#', 1)[0].strip() for l in f if l.split('#', 1)[0].strip()]
@@ -338,19 +457,28 @@ def elf_names(path):
 
 def main(argv):
     parser = argparse.ArgumentParser()
-    parser.add_argument('what', choices=['prorate'])
+    parser.add_argument('what', choices=['prorate', 'preheat'])
     parser.add_argument('image')
-    parser.add_argument('cases')
+    parser.add_argument('cases', nargs='?')
+    parser.add_argument('--id', action='append', default=[], help='an id file, in search order')
+    parser.add_argument('--no-library', action='store_true')
+    parser.add_argument('--no-log', action='store_true', help='the log cannot be opened')
     parser.add_argument('--cpu', choices=sorted(CPUS), required=True)
     parser.add_argument('--misaligned', action='store_true', help='call with a stack aligned to 4 bytes only')
     parser.add_argument('--elf', help='the linked ELF, to name addresses in reports')
     args = parser.parse_args(argv)
     with open(args.image, 'rb') as f:
         data = f.read()
+    names = elf_names(args.elf) if args.elf else None
     try:
-        machine = Machine(data, args.cpu, elf_names(args.elf) if args.elf else None)
-        machine.attach()
-        for line in run_prorate(machine, read_cases(args.cases), args.misaligned):
+        if args.what == 'preheat':
+            device = Device(data, args.cpu, names, args.id, not args.no_library, not args.no_log)
+            lines = device.run()
+        else:
+            machine = Machine(data, args.cpu, names)
+            machine.attach()
+            lines = run_prorate(machine, read_cases(args.cases), args.misaligned)
+        for line in lines:
             print(line)
     except Stop as e:
         print(f'emulate: {e}', file=sys.stderr)

@@ -57,8 +57,8 @@ class Image:
 
     def convert(self, machine=None):
         return subprocess.run([PY, os.path.join(TOOLS, 'cepe.py'), 'image', self.elf,
-                               os.path.join(self.tmp, 'imports.txt'), os.path.join(self.tmp, 'image.def'), self.dll,
-                               '--machine', machine or self.machine, '--subsystem', '3.0'],
+                               os.path.join(self.tmp, 'imports.txt'), self.dll, '--machine', machine or self.machine,
+                               '--subsystem', '3.0', '--exports', os.path.join(self.tmp, 'image.def')],
                               capture_output=True, text=True)
 
     def check(self, *extra, machine='0x01C0', subsystem='3.0'):

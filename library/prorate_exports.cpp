@@ -7,7 +7,7 @@
 #include "x87_precision.h"
 
 #include <cstdint>
-#include <initializer_list>
+#include <cstddef>
 
 namespace {
 
@@ -31,33 +31,41 @@ extern "C" int do_prorate(const char* total, const char* part, const char* amoun
         const double p = ParseAmount(part);
         const double a = ParseAmount(amount);
         length = FormatAmount(ProrateAmount(t, p, a), text);
-        CopyOut(text, length, result);
     };
-    if (RunGuarded(work))
+    auto copy = [&] { CopyOut(text, length, result); };
+    if (CallerTextReadable(total) && CallerTextReadable(part) && CallerTextReadable(amount) && RunGuarded(work) &&
+        CallerMemoryWritable(result, static_cast<size_t>(length) + 1, 1) && RunGuarded(copy))
         return length;
     auto fallback = [&] { CopyOut("0.00", 4, result); };
-    return RunGuarded(fallback) ? 4 : 0;
+    return CallerMemoryWritable(result, 5, 1) && RunGuarded(fallback) ? 4 : 0;
 }
 
-extern "C" void ProrateEx(int total, int part, int* array1, int count1, int* array2, int count2, int* value1,
-                          int* value2, int* value3, int* status)
+extern "C" void ProrateEx(int32_t total, int32_t part, int32_t* array1, int32_t count1, int32_t* array2,
+                          int32_t count2, int32_t* value1, int32_t* value2, int32_t* value3, int32_t* status)
 {
     const X87DoublePrecision precision;
-    int outcome = 0;
+    int32_t outcome = 0;
     if (total != 0) {
-        auto work = [&] {
-            const float factor = ProrateFactor(part, total, kProrateRounding);
-            ProrateArray(array1, count1, factor, kProrateRounding);
-            ProrateArray(array2, count2, factor, kProrateRounding);
-            for (int* value : {value1, value2, value3}) {
+        const float factor = ProrateFactor(part, total, kProrateRounding);
+        // Each array and value in turn; a fault abandons the rest.
+        auto prorateArray = [&](int32_t* values, int32_t count) {
+            auto work = [&] { ProrateArray(values, count, factor, kProrateRounding); };
+            return CallerMemoryWritable(values, count > 0 ? static_cast<size_t>(count) : 0, sizeof *values) &&
+                   RunGuarded(work);
+        };
+        auto prorateValue = [&](int32_t* value) {
+            auto work = [&] {
                 volatile int32_t* single = value;
                 *single = ProrateValue(*single, factor, kProrateRounding);
-            }
+            };
+            return CallerMemoryWritable(value, 1, sizeof *value) && RunGuarded(work);
         };
-        if (!RunGuarded(work))
+        if (!(prorateArray(array1, count1) && prorateArray(array2, count2) && prorateValue(value1) &&
+              prorateValue(value2) && prorateValue(value3)))
             outcome = 1;
     }
     // A status that cannot be written is left alone.
-    auto report = [&] { *static_cast<volatile int*>(status) = outcome; };
-    RunGuarded(report);
+    auto report = [&] { *static_cast<volatile int32_t*>(status) = outcome; };
+    if (CallerMemoryWritable(status, 1, sizeof *status))
+        RunGuarded(report);
 }

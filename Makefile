@@ -19,7 +19,7 @@ deps:
 
 build: deps
 	@# The ARM Windows CE images first: the desktop trees' tests compare with them.
-	cmake -S ce -B $(BUILD)/arm-ce -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
+	cmake -S platform/ce -B $(BUILD)/arm-ce -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
 	      -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-arm-ce.cmake -DPython3_EXECUTABLE=/usr/bin/python3
 	cmake --build $(BUILD)/arm-ce -j $(JOBS)
 	cmake -S . -B $(BUILD)/x64 $(CROSS) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-x86_64-w64-mingw32.cmake

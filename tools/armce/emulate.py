@@ -118,11 +118,12 @@ class Machine:
             rva += block
 
     def string(self, va):
+        """A narrow text, byte for byte (Latin-1 keeps every byte as it is)."""
         out = bytearray()
         while True:
             c = self.uc.mem_read(va, 1)[0]
             if not c:
-                return out.decode()
+                return out.decode('latin-1')
             out.append(c)
             va += 1
 
@@ -382,6 +383,22 @@ class Device(Machine):
         if process != 0x42:
             raise Stop(f'TerminateProcess of 0x{process:x}, not of the process itself')
         self.stop(f'ended with {to_signed(code)}')
+
+    def stack_argument(self, n):
+        """Argument n (from 0) of a call: the first four come in registers."""
+        return self.read32(self.uc.reg_read(arm.UC_ARM_REG_SP) + 4 * (n - 4))
+
+    def ce_WideCharToMultiByte(self, code_page, flags, wide, wide_length):
+        """The ANSI code page of a Western device (1252); characters it lacks
+        become its default character."""
+        narrow, narrow_bytes = self.stack_argument(4), self.stack_argument(5)
+        if code_page != 0 or to_signed(wide_length) != -1:
+            raise Stop(f'WideCharToMultiByte({code_page}, length {to_signed(wide_length)}) is not stubbed')
+        text = self.wide(wide).encode('cp1252', errors='replace') + b'\0'
+        if len(text) > narrow_bytes:
+            return 0
+        self.uc.mem_write(narrow, text)
+        return len(text)
 
     def ce_fopen(self, path, mode, *_):
         self.events.append(f'open {self.string(path)} "{self.string(mode)}"')

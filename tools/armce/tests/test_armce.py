@@ -44,7 +44,7 @@ class Image:
             f.write('.syntax unified\n.arm\n' + extra)
         self.run([PY, os.path.join(TOOLS, 'cepe.py'), 'thunks', path('imports.txt'), path('thunks.S')])
         link = ['arm-none-eabi-g++', *cpu, '-Os', '-ffunction-sections', '-fdata-sections', '-fno-exceptions',
-                '-nostartfiles', '-nostdlib', '-T', os.path.join(ROOT, 'ce', 'image.ld'),
+                '-nostartfiles', '-nostdlib', '-T', os.path.join(ROOT, 'platform', 'ce', 'image.ld'),
                 '-Wl,--defsym=RILO_IMAGE_BASE=0x10000000', '-Wl,-q', '-Wl,--gc-sections', '-Wl,--undefined=answer',
                 '-Wl,--undefined=where_impl', path('code.cpp'), path('extra.S'), path('thunks.S'),
                 '-o', path('image.elf')]

@@ -36,6 +36,10 @@ CASES = [
     ('long name cut to fit', [LONG_ID], False, True,
      [SEARCH, OPEN, "line 'Found PPT2846 ID: PPT2846" + 'x' * 229 + "\\n'", LOAD, OPEN,
       "line 'FAILED to load DLL!!\\n'", ASLEEP]),
+    # In the code page: the euro sign and e acute kept, a Chinese character as its default character.
+    ('name in the ANSI code page', ['PPT2846-\u20ac\u4e2d-\u00e9.id'], True, True,
+     [SEARCH, OPEN, "line 'Found PPT2846 ID: PPT2846-\\x80?-\u00e9.id\\n'", LOAD, OPEN,
+      "line 'PreLoaded DLL successfully!!\\n'", ASLEEP]),
     ('log cannot be opened', ['PPT2846.id'], True, False, [SEARCH, OPEN, LOAD, OPEN, ASLEEP]),
 ]
 

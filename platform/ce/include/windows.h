@@ -13,11 +13,14 @@ typedef uint32_t DWORD;
 typedef wchar_t WCHAR;
 typedef const WCHAR* LPCWSTR;
 typedef char* LPSTR;
+typedef const char* LPCSTR;
+typedef int* LPBOOL;
 typedef void* HANDLE;
 typedef struct HINSTANCE__* HINSTANCE;
 typedef HINSTANCE HMODULE;
 
 #define MAX_PATH 260
+#define CP_ACP 0
 #define INVALID_HANDLE_VALUE ((HANDLE)(intptr_t)-1)
 #define ZeroMemory(destination, bytes) memset((destination), 0, (bytes))
 
@@ -44,6 +47,8 @@ HANDLE FindFirstFileW(LPCWSTR pattern, WIN32_FIND_DATAW* found);
 BOOL FindClose(HANDLE search);
 HMODULE LoadLibraryW(LPCWSTR path);
 void Sleep(DWORD milliseconds);
+int WideCharToMultiByte(unsigned codePage, DWORD flags, LPCWSTR wide, int wideLength, LPSTR narrow,
+                        int narrowBytes, LPCSTR defaultChar, LPBOOL usedDefault);
 #ifdef __cplusplus
 }
 #endif

@@ -1,11 +1,9 @@
 // How each device build dresses its dialogs, read back from the windows:
 // every button's picture at the place its look gives it, caption colours,
-// title borders, list fonts (with and without the registry face) and the
-// list column.
+// title borders and the list column.
 #include "dialog_driver.h"
 #include "dialog_exports.h"
 #include "dialog_looks.h"
-#include "registry_face.h"
 
 #include <gtest/gtest.h>
 
@@ -140,13 +138,6 @@ void ExpectSunken(HWND d, int id)
     EXPECT_FALSE(left == CLR_INVALID && right == CLR_INVALID && GetParentRect(d).top >= 0) << "nothing to see";
 }
 
-LOGFONTW FontOf(HWND window)
-{
-    LOGFONTW lf = {};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof lf, &lf);
-    return lf;
-}
-
 void ExpectColumn(HWND list, int extra)
 {
     RECT client;
@@ -165,9 +156,6 @@ TEST_P(DeviceDressing, DisplayDialog)
         if (edge != CLR_INVALID) {
             EXPECT_EQ(GetSysColor(COLOR_BTNFACE), edge) << "no border";
         }
-        const LOGFONTW f = FontOf(GetDlgItem(d, kDisplayList));
-        EXPECT_EQ(std::u16string(looks.list.face), std::u16string(reinterpret_cast<const char16_t*>(f.lfFaceName)));
-        EXPECT_EQ(looks.list.height, f.lfHeight);
         ExpectColumn(GetDlgItem(d, kDisplayList), 450);
         Click(d, kDisplayButtons[2]);
     }});
@@ -187,9 +175,6 @@ TEST_P(DeviceDressing, ListDialog)
     DialogDriver driver({[&](HWND d) {
         ExpectButtons(d, kListButtons, buttons, 8);
         ExpectSunken(d, kTitle);
-        const LOGFONTW f = FontOf(GetDlgItem(d, kListItems));
-        EXPECT_EQ(std::wstring(L"Courier New"), f.lfFaceName);
-        EXPECT_EQ(looks.list.height, f.lfHeight);
         ExpectColumn(GetDlgItem(d, kListItems), 450);
         Click(d, kListButtons[7]);
     }});
@@ -205,15 +190,10 @@ TEST_P(DeviceDressing, GuestDialog)
     for (int i = 0; i < 6; ++i)
         buttons[i] = looks.functions[i];
     buttons[6] = looks.exit;
-    RegistryFace face(L"Georgia"); // the guest list's face, where the build reads it
     DialogDriver driver({[&](HWND d) {
         EXPECT_EQ(GetDlgItem(d, kGuestButtons[0]), GetFocus()) << "the first tab stop";
         ExpectButtons(d, kGuestButtons, buttons, 7);
         ExpectSunken(d, kTitle);
-        const LOGFONTW f = FontOf(GetDlgItem(d, kGuestList));
-        // The registry face where the build reads it, the fixed face on CE 3.0.
-        EXPECT_EQ(std::wstring(looks.list.face ? L"Courier New" : L"Georgia"), f.lfFaceName);
-        EXPECT_EQ(looks.list.height, f.lfHeight);
         ExpectColumn(GetDlgItem(d, kGuestList), looks.columnExtra);
         SaveScreenshot(d, std::string(GetParam().name) + "_guest_dressed_" + ScreenName());
         Click(d, kGuestButtons[6]);

@@ -1,11 +1,9 @@
 // The Win32 workstation build through its exports: over the POS front end's
-// window or over the screen, its captions, layout, fonts, thresholds and
+// window or over the screen, its captions, layout, thresholds and
 // the beep of OK without a chosen row.
 #include "dialog_driver.h"
 #include "dialog_exports.h"
 #include "import_hook.h"
-#include "locale_fonts.h"
-#include "registry_face.h"
 
 #include <gtest/gtest.h>
 
@@ -74,13 +72,6 @@ struct BeepCounter {
     ImportHook hook{GetModuleHandleA(BesideProgram(Win32Build().path).c_str()), "user32.dll", "MessageBeep",
                     reinterpret_cast<void*>(&CountBeep)};
 };
-
-LOGFONTW FontOf(HWND window)
-{
-    LOGFONTW lf = {};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof lf, &lf);
-    return lf;
-}
 
 RECT WindowRectOf(HWND w)
 {
@@ -336,44 +327,10 @@ TEST_F(Win32Dialogs, ReservDetailsBelow750AndTheTwoGuestLines)
     }});
 }
 
-TEST_F(Win32Dialogs, ListFontsTakeTheRegistryFaceAndTheLocalesCharacterSet)
+TEST_F(Win32Dialogs, ListColumns)
 {
-    RegistryFace face(L"Georgia");
-    const BYTE charSet = static_cast<BYTE>(CharsetByLocale(GetSystemDefaultLCID()));
-    Display("Room", 1, {[&](HWND d) {
-        const LOGFONTW f = FontOf(GetDlgItem(d, kDList));
-        EXPECT_EQ(std::wstring(L"Georgia"), f.lfFaceName);
-        EXPECT_EQ(charSet, f.lfCharSet);
-        Click(d, kDExit);
-    }});
-    List({[&](HWND d) {
-        const LOGFONTW f = FontOf(GetDlgItem(d, kLItems));
-        EXPECT_EQ(std::wstring(L"Georgia"), f.lfFaceName);
-        EXPECT_EQ(charSet, f.lfCharSet);
-        Click(d, kLAbort);
-    }});
-    face.Remove();
-    Display("Room", 1, {[&](HWND d) {
-        const LOGFONTW f = FontOf(GetDlgItem(d, kDList));
-        EXPECT_EQ(std::u16string(FaceNameByLocale(GetSystemDefaultLCID())),
-                  std::u16string(reinterpret_cast<const char16_t*>(f.lfFaceName)))
-            << "without the value, the locale's face";
-        Click(d, kDExit);
-    }});
-}
-
-TEST_F(Win32Dialogs, ListFontsAndColumns)
-{
-    Display("Room", 1, {[](HWND d) {
-        const LOGFONTW f = FontOf(GetDlgItem(d, kDList));
-        EXPECT_EQ(25, f.lfHeight);
-        EXPECT_EQ(9, f.lfWidth);
-        EXPECT_EQ(700, f.lfWeight);
-        Click(d, kDExit);
-    }});
     List({[](HWND d) {
         HWND list = GetDlgItem(d, kLItems);
-        EXPECT_EQ(25, FontOf(list).lfHeight);
         EXPECT_EQ(1, SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0));
         RECT client;
         GetClientRect(list, &client);

@@ -250,12 +250,8 @@ TEST(HostileNames, DestinationsThatCannotTakeTheFileAreFailedCopies)
     WriteTextFile(r.installation.Root() + "\\etc\\" + cached, "script");
     const std::string base = TempFolder();
     MakeFolders(base + "\\Heron\\pms5.tsk");  // a folder where the file should go
-    // A character outside the ANSI code page reaches the program as "?".
-    const wchar_t foreign[] = L"\\\x4E2D\\pms5.tsk";
-    char narrow[MAX_PATH] = "";
-    WideCharToMultiByte(CP_ACP, 0, foreign, -1, narrow, MAX_PATH, nullptr, nullptr);
-    for (const std::string& target : {base + "\\Heron\\pms5.tsk", base + "\\He?on\\pms5.tsk",
-                                      base + "\\*\\pms5.tsk", base + narrow}) {
+    for (const std::string& target :
+         {base + "\\Heron\\pms5.tsk", base + "\\He?on\\pms5.tsk", base + "\\*\\pms5.tsk"}) {
         EXPECT_FALSE(r.m()->CopySetupFile(cached, target)) << target;
         EXPECT_EQ(r.installation.Root() + "\\etc\\" + cached + " cannot be copied to " + target,
                   ItemTexts(HintBox->reMemo->Lines()).back());
@@ -263,6 +259,75 @@ TEST(HostileNames, DestinationsThatCannotTakeTheFileAreFailedCopies)
     EXPECT_EQ(Strings{}, current.Names());
     EXPECT_EQ(Strings{"Heron"}, FolderNames(base));
     EXPECT_EQ(Strings{}, FolderNames(base + "\\Heron\\pms5.tsk"));
+    RemoveTree(base);
+}
+
+// The distribution's base folder as the registry holds it (UTF-16), removed
+// again at the end.
+class StoredBaseDir {
+public:
+    explicit StoredBaseDir(const std::wstring& folder)
+    {
+        RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Corvane\\DPL\\Config", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &key_, nullptr);
+        RegSetValueExW(key_, L"BaseDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                       static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
+    }
+    ~StoredBaseDir()
+    {
+        RegDeleteValueW(key_, L"BaseDir");
+        RegCloseKey(key_);
+    }
+
+private:
+    HKEY key_ = nullptr;
+};
+
+struct SetupLog {
+    int showings = 0;
+    std::string caption;
+    Strings lines;
+};
+
+// "System Setup" with interface 5 chosen, its cache holding the script and
+// the Heron library: what the log window showed.
+SetupLog RunSystemSetup(StartedRun& r)
+{
+    for (const char* file : {"RILO_CACHE\\pvo_fo.tsk", "RILO_CACHE\\Heron\\riloHeron.dll"}) {
+        const std::string path = r.installation.Root() + "\\etc\\" + file;
+        MakeFolders(path.substr(0, path.rfind('\\')));
+        WriteTextFile(path, file);
+    }
+    SetupLog log;
+    FormSteps dialog(DplSetupForm, {[] {
+                         SelectNumber(DplSetupForm->DBQComboBox1, 5);
+                         DplSetupForm->BitBtn2->Click();
+                     }});
+    FormSteps shown(HintBox, {[&] {
+                        log.caption = WindowText(HintBox->Handle());
+                        log.lines = ItemTexts(HintBox->reMemo->Lines());
+                        HintBox->BitBtn1->Click();
+                    }});
+    r.m()->BtnHeronSetup->Click();
+    log.showings = shown.showings;
+    return log;
+}
+
+TEST(HostileNames, ABaseFolderOutsideTheCodePageFailsItsCopies)
+{
+    const std::string base = TempFolder();
+    // U+0101 has a look-alike in the code page, "a": a folder other than the one stored.
+    const StoredBaseDir stored(std::wstring(base.begin(), base.end()) + L"\\\x0101");
+    StartedRun r;
+    const SetupLog log = RunSystemSetup(r);
+    ASSERT_EQ(1, log.showings);
+    ASSERT_EQ(2u, log.lines.size());
+    EXPECT_EQ(r.installation.Root() + "\\etc\\RILO_CACHE\\pvo_fo.tsk cannot be copied to " + r.m()->FDplBaseDir +
+                  "\\Heron\\Files\\CF\\Corvane\\Etc\\pms5.tsk",
+              log.lines[0]);
+    EXPECT_EQ("RILO_CACHE\\pvo_fo.tsk was copied to " + r.installation.Root() + "\\Etc\\pms5.tsk", log.lines[1]);
+    EXPECT_EQ("System Setup  ERROR!!!", log.caption);
+    EXPECT_EQ(Strings{}, FolderNames(base));
     RemoveTree(base);
 }
 

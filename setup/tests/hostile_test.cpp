@@ -331,6 +331,21 @@ TEST(HostileNames, ABaseFolderOutsideTheCodePageFailsItsCopies)
     RemoveTree(base);
 }
 
+TEST(HostileNames, ABaseFolderLongerThanAPathStopsTheInstallation)
+{
+    TestInstallation installation;
+    const EmptyCurrentFolder current;
+    const StoredBaseDir stored(L"C:\\" + std::wstring(100000, L'x'));
+    const WatchResult result = RunInstall();
+    ASSERT_TRUE(result.ended);
+    EXPECT_EQ(3u, result.exitCode);
+    ASSERT_EQ(1u, result.boxes.size());
+    EXPECT_EQ("Zenta Pellisto Rilo Setup", result.boxes[0].caption);
+    EXPECT_EQ("The folder of 'BaseDir' is longer than 259 characters.", result.boxes[0].text);
+    EXPECT_TRUE(installation.IniLines().empty());
+    EXPECT_EQ(Strings{}, current.Names());
+}
+
 TEST(HostileValues, LineBreaksInAValueStayOnItsKeysLine)
 {
     StartedRun r;

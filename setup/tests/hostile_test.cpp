@@ -346,6 +346,66 @@ TEST(HostileNames, ABaseFolderLongerThanAPathStopsTheInstallation)
     EXPECT_EQ(Strings{}, current.Names());
 }
 
+// The interface remembered on the machine, removed again at the end.
+class RememberedInterface {
+public:
+    explicit RememberedInterface(DWORD number)
+    {
+        RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Corvane\\Zenta\\RILO", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &key_, nullptr);
+        RegSetValueExA(key_, "Interface_Obj_Num", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
+    }
+    ~RememberedInterface()
+    {
+        RegDeleteValueA(key_, "Interface_Obj_Num");
+        RegCloseKey(key_);
+    }
+    DWORD Number() const
+    {
+        DWORD number = 0, size = sizeof number;
+        RegQueryValueExA(key_, "Interface_Obj_Num", nullptr, nullptr, reinterpret_cast<BYTE*>(&number), &size);
+        return number;
+    }
+
+private:
+    HKEY key_ = nullptr;
+};
+
+TEST(HostileValues, AnInterfaceNumberThatNamesNoScriptIsNoPick)
+{
+    const RememberedInterface remembered(5);
+    StartedRun r;
+    RunAsDba({"insert into corvane.interface_def values (-4, 'Minus', 'T')",
+              "insert into corvane.interface_def values (0, 'Zero', 'T')",
+              "insert into corvane.interface_def values (3000000000, 'Beyond', 'T')"});
+    const struct {
+        std::string number, box;
+    } cases[] = {
+        {"-4", "'-4' is not a valid interface number."},
+        {"0", "'0' is not a valid interface number."},
+        {"3000000000", "'3000000000' is not a valid integer value."},
+    };
+    for (const auto& c : cases) {
+        FormSteps dialog(DplSetupForm, {[&] {
+                             DplSetupForm->btnChange->Click();
+                             const Strings items = ItemTexts(DplSetupForm->DBQComboBox1->Items());
+                             for (size_t i = 0; i < items.size(); ++i)
+                                 if (items[i].rfind(c.number + ", ", 0) == 0)
+                                     DplSetupForm->DBQComboBox1->SetItemIndex(static_cast<int>(i));
+                             DplSetupForm->BitBtn2->Click();
+                         }});
+        FormSteps log(HintBox, {[] { HintBox->BitBtn1->Click(); }});
+        r.boxes.seen.clear();
+        r.m()->BtnHeronSetup->Click();
+        EXPECT_EQ(1, dialog.showings) << c.number;
+        ASSERT_EQ(1u, r.boxes.seen.size()) << c.number;
+        EXPECT_EQ(c.box, r.boxes.seen[0].text);
+        // Nothing was distributed, and the machine keeps the interface it had.
+        EXPECT_EQ(0, log.showings) << c.number;
+        EXPECT_EQ(5u, remembered.Number()) << c.number;
+    }
+}
+
 TEST(HostileValues, LineBreaksInAValueStayOnItsKeysLine)
 {
     StartedRun r;

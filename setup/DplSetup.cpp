@@ -86,7 +86,15 @@ void TDplSetupForm::OKBtnClick(TObject*)
     // The OK kind ends the dialog with OK whatever happens here.
     if (DBQComboBox1->ItemIndex() < 0)
         return;
-    FInterfaceObjNum = DBQComboBox1->SelectedField("obj_num").AsInteger();
+    // A number that names no script (pms<N>.tsk wants N from 1 up, in 32
+    // bits) is no pick: the distribution does not run and the registry keeps
+    // what it held.
+    FInterfaceObjNum = 0;
+    const TField& number = DBQComboBox1->SelectedField("obj_num");
+    const int picked = number.AsInteger();  // raises beyond 32 bits
+    if (picked <= 0)
+        throw EDatabaseError("'" + number.AsString() + "' is not a valid interface number");
+    FInterfaceObjNum = picked;
     TRegistry registry;
     registry.SetRootKey(HKEY_LOCAL_MACHINE);
     if (registry.OpenKey(kRiloKey, true))

@@ -27,6 +27,7 @@ const char* const kCreateStatement[] = {
     "end",
 };
 const char* const kDplConfigKey = "\\Software\\Corvane\\DPL\\Config";
+const char* const kBaseDirTooLong = "The folder of 'BaseDir' is longer than 259 characters";
 
 void SetStatement(TQuery* query, const std::vector<AnsiString>& lines)
 {
@@ -77,8 +78,13 @@ void TMainForm::ReadBaseDir()
     TRegistry registry;
     registry.SetRootKey(HKEY_LOCAL_MACHINE);
     if (registry.OpenKeyReadOnly(kDplConfigKey)) {
-        FDplBaseDir = registry.ReadString("BaseDir");
+        const AnsiString baseDir = registry.ReadString("BaseDir");
         registry.CloseKey();
+        // Nothing can be copied under a folder longer than the platform's
+        // paths: an unusable value, as one of the wrong kind is.
+        if (baseDir.size() >= MAX_PATH)
+            throw Exception(kBaseDirTooLong);
+        FDplBaseDir = baseDir;
     }
 }
 

@@ -250,12 +250,8 @@ TEST(HostileNames, DestinationsThatCannotTakeTheFileAreFailedCopies)
     WriteTextFile(r.installation.Root() + "\\etc\\" + cached, "script");
     const std::string base = TempFolder();
     MakeFolders(base + "\\Heron\\pms5.tsk");  // a folder where the file should go
-    // A character outside the ANSI code page reaches the program as "?".
-    const wchar_t foreign[] = L"\\\x4E2D\\pms5.tsk";
-    char narrow[MAX_PATH] = "";
-    WideCharToMultiByte(CP_ACP, 0, foreign, -1, narrow, MAX_PATH, nullptr, nullptr);
-    for (const std::string& target : {base + "\\Heron\\pms5.tsk", base + "\\He?on\\pms5.tsk",
-                                      base + "\\*\\pms5.tsk", base + narrow}) {
+    for (const std::string& target :
+         {base + "\\Heron\\pms5.tsk", base + "\\He?on\\pms5.tsk", base + "\\*\\pms5.tsk"}) {
         EXPECT_FALSE(r.m()->CopySetupFile(cached, target)) << target;
         EXPECT_EQ(r.installation.Root() + "\\etc\\" + cached + " cannot be copied to " + target,
                   ItemTexts(HintBox->reMemo->Lines()).back());
@@ -264,6 +260,150 @@ TEST(HostileNames, DestinationsThatCannotTakeTheFileAreFailedCopies)
     EXPECT_EQ(Strings{"Heron"}, FolderNames(base));
     EXPECT_EQ(Strings{}, FolderNames(base + "\\Heron\\pms5.tsk"));
     RemoveTree(base);
+}
+
+// The distribution's base folder as the registry holds it (UTF-16), removed
+// again at the end.
+class StoredBaseDir {
+public:
+    explicit StoredBaseDir(const std::wstring& folder)
+    {
+        RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Corvane\\DPL\\Config", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &key_, nullptr);
+        RegSetValueExW(key_, L"BaseDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                       static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
+    }
+    ~StoredBaseDir()
+    {
+        RegDeleteValueW(key_, L"BaseDir");
+        RegCloseKey(key_);
+    }
+
+private:
+    HKEY key_ = nullptr;
+};
+
+struct SetupLog {
+    int showings = 0;
+    std::string caption;
+    Strings lines;
+};
+
+// "System Setup" with interface 5 chosen, its cache holding the script and
+// the Heron library: what the log window showed.
+SetupLog RunSystemSetup(StartedRun& r)
+{
+    for (const char* file : {"RILO_CACHE\\pvo_fo.tsk", "RILO_CACHE\\Heron\\riloHeron.dll"}) {
+        const std::string path = r.installation.Root() + "\\etc\\" + file;
+        MakeFolders(path.substr(0, path.rfind('\\')));
+        WriteTextFile(path, file);
+    }
+    SetupLog log;
+    FormSteps dialog(DplSetupForm, {[] {
+                         SelectNumber(DplSetupForm->DBQComboBox1, 5);
+                         DplSetupForm->BitBtn2->Click();
+                     }});
+    FormSteps shown(HintBox, {[&] {
+                        log.caption = WindowText(HintBox->Handle());
+                        log.lines = ItemTexts(HintBox->reMemo->Lines());
+                        HintBox->BitBtn1->Click();
+                    }});
+    r.m()->BtnHeronSetup->Click();
+    log.showings = shown.showings;
+    return log;
+}
+
+TEST(HostileNames, ABaseFolderOutsideTheCodePageFailsItsCopies)
+{
+    const std::string base = TempFolder();
+    // U+0101 has a look-alike in the code page, "a": a folder other than the one stored.
+    const StoredBaseDir stored(std::wstring(base.begin(), base.end()) + L"\\\x0101");
+    StartedRun r;
+    const SetupLog log = RunSystemSetup(r);
+    ASSERT_EQ(1, log.showings);
+    ASSERT_EQ(2u, log.lines.size());
+    EXPECT_EQ(r.installation.Root() + "\\etc\\RILO_CACHE\\pvo_fo.tsk cannot be copied to " + r.m()->FDplBaseDir +
+                  "\\Heron\\Files\\CF\\Corvane\\Etc\\pms5.tsk",
+              log.lines[0]);
+    EXPECT_EQ("RILO_CACHE\\pvo_fo.tsk was copied to " + r.installation.Root() + "\\Etc\\pms5.tsk", log.lines[1]);
+    EXPECT_EQ("System Setup  ERROR!!!", log.caption);
+    EXPECT_EQ(Strings{}, FolderNames(base));
+    RemoveTree(base);
+}
+
+TEST(HostileNames, ABaseFolderLongerThanAPathStopsTheInstallation)
+{
+    TestInstallation installation;
+    const EmptyCurrentFolder current;
+    const StoredBaseDir stored(L"C:\\" + std::wstring(100000, L'x'));
+    const WatchResult result = RunInstall();
+    ASSERT_TRUE(result.ended);
+    EXPECT_EQ(3u, result.exitCode);
+    ASSERT_EQ(1u, result.boxes.size());
+    EXPECT_EQ("Zenta Pellisto Rilo Setup", result.boxes[0].caption);
+    EXPECT_EQ("The folder of 'BaseDir' is longer than 259 characters.", result.boxes[0].text);
+    EXPECT_TRUE(installation.IniLines().empty());
+    EXPECT_EQ(Strings{}, current.Names());
+}
+
+// The interface remembered on the machine, removed again at the end.
+class RememberedInterface {
+public:
+    explicit RememberedInterface(DWORD number)
+    {
+        RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Corvane\\Zenta\\RILO", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &key_, nullptr);
+        RegSetValueExA(key_, "Interface_Obj_Num", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
+    }
+    ~RememberedInterface()
+    {
+        RegDeleteValueA(key_, "Interface_Obj_Num");
+        RegCloseKey(key_);
+    }
+    DWORD Number() const
+    {
+        DWORD number = 0, size = sizeof number;
+        RegQueryValueExA(key_, "Interface_Obj_Num", nullptr, nullptr, reinterpret_cast<BYTE*>(&number), &size);
+        return number;
+    }
+
+private:
+    HKEY key_ = nullptr;
+};
+
+TEST(HostileValues, AnInterfaceNumberThatNamesNoScriptIsNoPick)
+{
+    const RememberedInterface remembered(5);
+    StartedRun r;
+    RunAsDba({"insert into corvane.interface_def values (-4, 'Minus', 'T')",
+              "insert into corvane.interface_def values (0, 'Zero', 'T')",
+              "insert into corvane.interface_def values (3000000000, 'Beyond', 'T')"});
+    const struct {
+        std::string number, box;
+    } cases[] = {
+        {"-4", "'-4' is not a valid interface number."},
+        {"0", "'0' is not a valid interface number."},
+        {"3000000000", "'3000000000' is not a valid integer value."},
+    };
+    for (const auto& c : cases) {
+        FormSteps dialog(DplSetupForm, {[&] {
+                             DplSetupForm->btnChange->Click();
+                             const Strings items = ItemTexts(DplSetupForm->DBQComboBox1->Items());
+                             for (size_t i = 0; i < items.size(); ++i)
+                                 if (items[i].rfind(c.number + ", ", 0) == 0)
+                                     DplSetupForm->DBQComboBox1->SetItemIndex(static_cast<int>(i));
+                             DplSetupForm->BitBtn2->Click();
+                         }});
+        FormSteps log(HintBox, {[] { HintBox->BitBtn1->Click(); }});
+        r.boxes.seen.clear();
+        r.m()->BtnHeronSetup->Click();
+        EXPECT_EQ(1, dialog.showings) << c.number;
+        ASSERT_EQ(1u, r.boxes.seen.size()) << c.number;
+        EXPECT_EQ(c.box, r.boxes.seen[0].text);
+        // Nothing was distributed, and the machine keeps the interface it had.
+        EXPECT_EQ(0, log.showings) << c.number;
+        EXPECT_EQ(5u, remembered.Number()) << c.number;
+    }
 }
 
 TEST(HostileValues, LineBreaksInAValueStayOnItsKeysLine)

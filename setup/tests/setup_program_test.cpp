@@ -97,6 +97,25 @@ TEST(SetupProgram, InstallWhenTheProcedureCannotBeCreated)
     EXPECT_TRUE(SameSequence(kDemoInstallFile, WithoutBlankLines(installation.IniLines())));
 }
 
+TEST(SetupProgram, InstallWithoutAConnectionShowsBothBoxesThenEnds)
+{
+    TestInstallation installation;
+    RunAsDba({"update SYS.SYSUSERPERM set password = 'changed' where user_name = 'tarvel'"});
+    const WatchResult result = RunSetup("/install");
+    ASSERT_TRUE(result.ended);
+    EXPECT_EQ(2u, result.exitCode);
+    // The locator picker's query at its creation, with the standard box; then Connect.
+    ASSERT_EQ(2u, result.boxes.size());
+    EXPECT_EQ("Zenta Pellisto Rilo Setup", result.boxes[0].caption);
+    EXPECT_NE(std::string::npos, result.boxes[0].text.find("Invalid user ID or password")) << result.boxes[0].text;
+    EXPECT_EQ("Error", result.boxes[1].caption);
+    EXPECT_EQ(0u, result.boxes[1].text.find("Unable to connect to Database (AliasName: corvane) :\r\n"))
+        << result.boxes[1].text;
+    EXPECT_NE(std::string::npos, result.boxes[1].text.find("Invalid user ID or password"));
+    EXPECT_EQ(std::vector<std::string>{"OK"}, result.boxes[1].buttons);
+    EXPECT_TRUE(installation.IniLines().empty());
+}
+
 TEST(SetupProgram, ShowsTheMainWindowWithItsThreeTabs)
 {
     TestInstallation installation;

@@ -1,5 +1,6 @@
 #include "registry.h"
 
+#include <string>
 #include <vector>
 
 #include "exceptions.h"
@@ -9,6 +10,27 @@ namespace {
 AnsiString SubKey(const AnsiString& key)
 {
     return !key.empty() && key[0] == '\\' ? key.substr(1) : key;
+}
+
+std::wstring WideText(const AnsiString& text)
+{
+    std::wstring wide(text.size() + 1, L'\0');
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
+    wide.resize(length > 0 ? static_cast<size_t>(length - 1) : 0);
+    return wide;
+}
+
+// Text in the ANSI code page; a character that it cannot hold exactly becomes
+// "?", which no file name may hold.
+AnsiString NarrowTextExactly(const wchar_t* text)
+{
+    const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, -1, nullptr, 0, "?", nullptr);
+    if (size <= 1)
+        return AnsiString();
+    AnsiString narrow(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, -1, &narrow[0], size, "?", nullptr);
+    narrow.resize(static_cast<size_t>(size - 1));
+    return narrow;
 }
 
 }  // namespace
@@ -91,12 +113,19 @@ AnsiString TRegistry::ReadString(const AnsiString& name) const
         return AnsiString();
     if (type != REG_SZ && type != REG_EXPAND_SZ)
         throw ERegistryException("Invalid data type for '" + name + "'");
-    std::vector<char> buffer(size + 1, '\0');
-    if (RegQueryValueExA(m_currentKey, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
-                         &size) != ERROR_SUCCESS)
+    // Read as stored (UTF-16) and narrowed here: the narrow registry call
+    // would give a look-alike for a character the code page lacks (a for
+    // U+0101), naming another file or folder than the one stored.
+    const std::wstring wideName = WideText(name);
+    DWORD wideSize = 0;
+    if (RegQueryValueExW(m_currentKey, wideName.c_str(), nullptr, &type, nullptr, &wideSize) != ERROR_SUCCESS)
+        throw ERegistryException("Failed to get data for '" + name + "'");
+    std::vector<wchar_t> buffer(wideSize / sizeof(wchar_t) + 1, L'\0');
+    if (RegQueryValueExW(m_currentKey, wideName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                         &wideSize) != ERROR_SUCCESS)
         throw ERegistryException("Failed to get data for '" + name + "'");
     // Stored text normally carries its terminator; expandable text stays unexpanded.
-    return AnsiString(buffer.data());
+    return NarrowTextExactly(buffer.data());
 }
 
 int TRegistry::ReadInteger(const AnsiString& name) const

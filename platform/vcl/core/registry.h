@@ -29,7 +29,8 @@ public:
     // The kind of a value; rdUnknown when it is missing or of another type.
     TRegDataType GetDataType(const AnsiString& name) const;
     // A missing value reads as empty; a value that is neither text nor
-    // expandable text raises "Invalid data type for '<name>'".
+    // expandable text raises "Invalid data type for '<name>'". A character
+    // that the ANSI code page cannot hold exactly reads as "?".
     AnsiString ReadString(const AnsiString& name) const;
     // A value that is not a 32-bit integer raises "Invalid data type for
     // '<name>'"; a missing one "Failed to get data for '<name>'".

@@ -517,5 +517,8 @@ HWND TApplication::DialogOwner() const
 {
     if (HWND active = GetActiveWindow())
         return active;
-    return mainForm_ ? mainForm_->Handle() : nullptr;
+    // A main form not shown yet owns no box: the box's end would make the
+    // hidden form the active window, running its activation before its
+    // first showing.
+    return mainForm_ && mainForm_->Visible() ? mainForm_->Handle() : nullptr;
 }

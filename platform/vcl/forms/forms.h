@@ -191,7 +191,7 @@ public:
     // The error box, in front of DialogOwner().
     void ShowException(const std::exception& e);
     // The window a box comes up in front of: the thread's active window, else
-    // the main form's.
+    // the main form's once it is shown, else none.
     HWND DialogOwner() const;
     TExceptionEvent OnException;
 

@@ -80,8 +80,10 @@ bool atomically(sqlite3* db, Body body) {
 
 }  // namespace
 
-DbError Catalogue::last_error() const {
-    return map_sqlite_error(sqlite3_extended_errcode(db_), sqlite3_errmsg(db_));
+DbError Catalogue::last_error() {
+    failed_code_ = sqlite3_extended_errcode(db_);
+    failed_message_ = sqlite3_errmsg(db_);
+    return map_sqlite_error(failed_code_, failed_message_);
 }
 
 bool Catalogue::install(DbError& error) {

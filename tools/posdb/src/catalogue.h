@@ -53,8 +53,13 @@ public:
     // The table rights a user holds, directly or through PUBLIC.
     bool table_grants(const User& user, std::vector<TableGrant>& out, DbError& error);
 
+    // The SQLite failure behind the last error reported: the rollback of a
+    // failed step clears the connection's own record of it.
+    int failed_code() const { return failed_code_; }
+    const std::string& failed_message() const { return failed_message_; }
+
 private:
-    DbError last_error() const;
+    DbError last_error();
     bool resolve_owner(const User& by, const QualifiedName& name, User& owner, bool& found,
                        DbError& error);
 
@@ -65,6 +70,8 @@ private:
 
     sqlite3* db_;
     Rights& rights_;
+    int failed_code_ = 0;
+    std::string failed_message_;
 };
 
 }  // namespace posdb

@@ -121,10 +121,11 @@ bool Session::refresh_rights(DbError& error) {
     return true;
 }
 
-DbError Session::sqlite_error(int result_code) {
+DbError Session::sqlite_error(int result_code) { return sqlite_error(result_code, sqlite3_errmsg(db_)); }
+
+DbError Session::sqlite_error(int result_code, std::string_view message) {
     const int primary = result_code & 0xff;
     // Refusals show as SQLITE_AUTH, or for functions as an error naming it.
-    const std::string_view message = sqlite3_errmsg(db_);
     if (primary == SQLITE_AUTH || message.rfind("not authorized", 0) == 0)
         return errors::permission_denied(rights_.denial());
     // A damaged file is as good as gone; other I/O failures (a temporary
@@ -133,14 +134,15 @@ DbError Session::sqlite_error(int result_code) {
         lost_ = true;
         return errors::connection_lost(path_);
     }
-    DbError error = map_sqlite_error(result_code, sqlite3_errmsg(db_));
-    if (error.sqlstate == "08S01") error = errors::runtime(sqlite3_errmsg(db_));
+    DbError error = map_sqlite_error(result_code, message);
+    if (error.sqlstate == "08S01") error = errors::runtime(message);
     return error;
 }
 
 void Session::note_failure(DbError& error) {
-    // The catalogue's call just failed, so the connection still holds why.
-    if (error.sqlstate == "08S01") error = sqlite_error(sqlite3_extended_errcode(db_));
+    // Asked of the catalogue, not of the connection: the catalogue's rollback
+    // has cleared the connection's record ("not an error").
+    if (error.sqlstate == "08S01") error = sqlite_error(catalogue_.failed_code(), catalogue_.failed_message());
 }
 
 bool Session::begin_if_needed(DbError& error) {

@@ -42,6 +42,7 @@ public:
     // The error for a failed SQLite call on this session. Only a file that
     // is gone, replaced or damaged breaks the session.
     DbError sqlite_error(int result_code);
+    DbError sqlite_error(int result_code, std::string_view message);
     // Catalogue calls report SQLite failures themselves; a failure of the
     // file breaks the session just the same.
     void note_failure(DbError& error);

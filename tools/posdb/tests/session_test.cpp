@@ -152,6 +152,25 @@ TEST_F(SessionTest, FailuresOfOtherFilesLeaveTheSessionAlive) {
     EXPECT_TRUE(s->lost());
 }
 
+TEST_F(SessionTest, ChangesThatCannotBeWrittenSayWhy) {
+    auto s = test::login(db_, "DBA", "sql");
+    // The journal beside the file cannot be made, as in a folder that cannot
+    // be written (its name leads nowhere: this holds for root as well).
+    const std::string journal = db_ + "-journal";
+    ASSERT_EQ(symlink(dir_.file("missing/journal").c_str(), journal.c_str()), 0);
+    // A statement of the catalogue, and one of the tables.
+    for (const char* sql : {"create procedure corvane.p() begin end", "update corvane.rvc_def set name = 'x'"}) {
+        const DbError e = test::failure(*s, sql);
+        EXPECT_EQ(e.sqlstate, "HY000") << sql;
+        EXPECT_EQ(e.message, "Run time SQL error -- unable to open database file") << sql;
+    }
+    EXPECT_FALSE(s->lost());
+    ASSERT_EQ(unlink(journal.c_str()), 0);
+    // Nothing of either was kept.
+    EXPECT_EQ(test::query(*s, "select count(*) from corvane.rvc_def where name = 'x'"), (test::Rows{{"0"}}));
+    EXPECT_EQ(test::query(*s, "select count(*) from SYS.SYSPROCEDURE where proc_name = 'p'"), (test::Rows{{"0"}}));
+}
+
 TEST_F(SessionTest, FileLostDuringAResult) {
     auto s = test::login(db_, "tarvel", "tarvel");
     DbError e;

@@ -318,7 +318,7 @@ TEST(OwnerWindow, BoxesComeUpInFrontOfTheActiveWindow)
     EXPECT_EQ(main->Handle(), boxes.owners[2]);
 }
 
-TEST(OwnerWindow, WithoutAnActiveWindowBoxesBelongToTheMainForm)
+TEST(OwnerWindow, WithoutAnActiveWindowBoxesBelongToTheMainFormOnceItShows)
 {
     OwnApplication own;
     TMainish* main = nullptr;
@@ -326,10 +326,21 @@ TEST(OwnerWindow, WithoutAnActiveWindowBoxesBelongToTheMainForm)
     HWND mainWnd = main->Handle();  // not shown
     SetActiveWindow(nullptr);
     ASSERT_EQ(nullptr, GetActiveWindow());
+    int activations = 0;
+    main->OnActivate = [&](TObject*) { ++activations; };
     BoxOwners boxes;
-    MessageDlg("Settings saved.", mtInformation, mbOK);
-    Application->ShowException(std::runtime_error("Unable to write"));
-    EXPECT_EQ((std::vector<HWND>{mainWnd, mainWnd}), boxes.owners);
+    // A form created after the main form reports an error: the end of the box
+    // must not make the hidden main form active.
+    Application->ShowException(std::runtime_error("Unable to connect"));
+    EXPECT_EQ(0, activations);
+    main->OnShow = [&](TObject*) {
+        MessageDlg("Settings saved.", mtInformation, mbOK);
+        Application->ShowException(std::runtime_error("Unable to write"));
+    };
+    main->Show();
+    Pump();
+    EXPECT_EQ((std::vector<HWND>{nullptr, mainWnd, mainWnd}), boxes.owners);
+    EXPECT_EQ(1, activations);
 }
 
 TEST(Component, AnOwnerFreesWhatItOwns)

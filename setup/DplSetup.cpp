@@ -86,13 +86,13 @@ void TDplSetupForm::OKBtnClick(TObject*)
     // The OK kind ends the dialog with OK whatever happens here.
     if (DBQComboBox1->ItemIndex() < 0)
         return;
-    // A number that names no script (pms<N>.tsk wants N from 1 up, in 32
-    // bits) is no pick: the distribution does not run and the registry keeps
-    // what it held.
+    // A negative number or one beyond 32 bits is no pick: the distribution
+    // does not run and the registry keeps what it held. 0 is stored as
+    // chosen; the distribution does not run for it either.
     FInterfaceObjNum = 0;
     const TField& number = DBQComboBox1->SelectedField("obj_num");
     const int picked = number.AsInteger();  // raises beyond 32 bits
-    if (picked <= 0)
+    if (picked < 0)
         throw EDatabaseError("'" + number.AsString() + "' is not a valid interface number");
     FInterfaceObjNum = picked;
     TRegistry registry;

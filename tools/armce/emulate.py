@@ -218,6 +218,24 @@ class Machine:
         self.uc.emu_stop()
         return 0
 
+    # The thread slots of the class library (one thread here).
+    def ce_TlsCall(self, function, slot, *_):
+        if function != 0:  # only allocation is used
+            raise Stop(f'TlsCall function {function}')
+        self.tls = getattr(self, 'tls', [])
+        self.tls.append(0)
+        return len(self.tls) - 1
+
+    def ce_TlsGetValue(self, slot, *_):
+        return self.tls[slot]
+
+    def ce_TlsSetValue(self, slot, value, *_):
+        self.tls[slot] = value
+        return 1
+
+    def ce_DisableThreadLibraryCalls(self, module, *_):
+        return 1
+
     # --- calls -------------------------------------------------------------
     def where(self, va):
         rva = va - LOAD_BASE

@@ -42,6 +42,7 @@ CALLER = 0x60000000     # the caller's memory: texts, arrays, values
 CALLER_SIZE = 0x10000
 NO_ACCESS = 0x50000000  # no memory there: a caller's bad pointer
 MOV_PC_LR = 0xE1A0F00E
+KEEP_REGISTERS = object()  # a stub's answer when it set the registers itself
 
 
 class Stop(Exception):
@@ -157,14 +158,16 @@ class Machine:
         if address not in self.stubs:
             return
         dll, function = self.stubs[address]
-        handler = getattr(self, 'ce_' + function, None) if dll == 'coredll.dll' else None
+        handler = getattr(self, 'ce_' + function, None)
         if handler is None:
             self.fault = f'unbound import {dll}!{function} called from {self.where(uc.reg_read(arm.UC_ARM_REG_LR) - 4)}'
             uc.emu_stop()
             return
         args = [uc.reg_read(r) for r in (arm.UC_ARM_REG_R0, arm.UC_ARM_REG_R1, arm.UC_ARM_REG_R2,
                                           arm.UC_ARM_REG_R3)]
-        uc.reg_write(arm.UC_ARM_REG_R0, (handler(*args) or 0) & 0xFFFFFFFF)
+        result = handler(*args)
+        if result is not KEEP_REGISTERS:
+            uc.reg_write(arm.UC_ARM_REG_R0, (result or 0) & 0xFFFFFFFF)
 
     def alloc(self, size):
         va = self.heap_next

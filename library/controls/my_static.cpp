@@ -63,6 +63,9 @@ namespace {
 // themed header has uxtheme loaded, so nothing happens without one.
 void DrawHeaderClassic(HWND header)
 {
+#if defined(_WIN32_WCE)
+    (void)header; // CE has no visual styles
+#else
     HMODULE uxtheme = GetModuleHandleW(L"uxtheme.dll");
     if (!uxtheme)
         return;
@@ -74,6 +77,7 @@ void DrawHeaderClassic(HWND header)
         reinterpret_cast<void*>(GetProcAddress(uxtheme, "SetWindowTheme")));
     if (getTheme && setTheme && getTheme(header))
         setTheme(header, L" ", L" ");
+#endif
 }
 
 } // namespace

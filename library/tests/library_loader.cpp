@@ -3,10 +3,10 @@
 const std::vector<Flavour>& AllFlavours()
 {
     static const std::vector<Flavour> flavours = {
-        {"riloEC7", "RILO_CACHE\\Osprey\\riloEC7.dll", true},
-        {"riloCE5", "RILO_CACHE\\Shrike\\riloCE5.dll", true},
-        {"riloCE", "RILO_CACHE\\Siskin\\riloCE.dll", true},
-        {"riloHeron", "RILO_CACHE\\Heron\\riloHeron.dll", true},
+        {"riloEC7", "desktop_ce\\Osprey\\riloEC7.dll", true},
+        {"riloCE5", "desktop_ce\\Shrike\\riloCE5.dll", true},
+        {"riloCE", "desktop_ce\\Siskin\\riloCE.dll", true},
+        {"riloHeron", "desktop_ce\\Heron\\riloHeron.dll", true},
         {"rilo_lib", "RILO_CACHE\\WIN32\\rilo_lib.dll", false},
     };
     return flavours;

@@ -38,3 +38,7 @@ rilo_aligned_\name:
 
     ALIGNED_ENTRY do_prorate, 0
     ALIGNED_ENTRY ProrateEx, 6
+    ALIGNED_ENTRY rilo_short_inq, 0
+    ALIGNED_ENTRY rilo_display, 0
+    ALIGNED_ENTRY rilo_list_input, 2
+    ALIGNED_ENTRY rilo_gst_select, 2

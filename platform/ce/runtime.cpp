@@ -5,7 +5,9 @@
 // built without exceptions).
 #include "coredll.h"
 
+#include <cstdarg>
 #include <cstddef>
+#include <cstdio>
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -50,13 +52,19 @@ int __cxa_atexit(void (*function)(void*), void* object, void*)
 
 int __aeabi_atexit(void* object, void (*function)(void*), void* dso) { return __cxa_atexit(function, object, dso); }
 
+// The library's own entry, run after the static constructors on attach and
+// before the destructors on detach.
+int DllMain(void* instance, unsigned reason, void* reserved);
+
 // Library entry: attach (1) and detach (0) of the process; threads pass.
-__attribute__((section(".text.rilo_entry"))) int _DllMainCRTStartup(void*, unsigned reason, void*)
+__attribute__((section(".text.rilo_entry"))) int _DllMainCRTStartup(void* instance, unsigned reason, void* reserved)
 {
     if (reason == 1) {
         for (void (**constructor)() = __init_array_start; constructor != __init_array_end; ++constructor)
             (*constructor)();
+        return DllMain(instance, reason, reserved);
     } else if (reason == 0) {
+        DllMain(instance, reason, reserved);
         while (g_destructorCount) {
             const Destructor last = g_destructors[--g_destructorCount];
             last.function(last.object);
@@ -92,6 +100,13 @@ void* malloc(std::size_t bytes) { return _malloc_r(nullptr, bytes); }
 void free(void* memory) { _free_r(nullptr, memory); }
 void* calloc(std::size_t count, std::size_t size) { return _calloc_r(nullptr, count, size); }
 void* realloc(void* memory, std::size_t bytes) { return _realloc_r(nullptr, memory, bytes); }
+
+// The formatting entry that the desktop headers' snprintf calls, as newlib's
+// (the C99 results the desktop builds' formatting gives).
+int __ms_vsnprintf(char* buffer, std::size_t size, const char* format, va_list arguments)
+{
+    return vsnprintf(buffer, size, format, arguments);
+}
 
 void abort() { Fatal(); }
 void __assert_func(const char*, int, const char*, const char*) { Fatal(); }

@@ -20,12 +20,34 @@ void AppendNarrow(std::wstring& out, const char* text)
     out.resize(at + static_cast<size_t>(n - 1));
 }
 
+#if defined(_WIN32_WCE)
+// CE's wide formatting has no 64-bit conversions: the digits by hand, for
+// the formats below ("%lld", "%llu", "%llx").
+void AppendNumber(std::wstring& out, const wchar_t* format, unsigned long long value)
+{
+    const wchar_t kind = format[3];
+    const unsigned base = kind == L'x' ? 16 : 10;
+    const bool negative = kind == L'd' && static_cast<long long>(value) < 0;
+    if (negative)
+        value = 0 - value;
+    wchar_t digits[24];
+    wchar_t* first = digits + 24;
+    do {
+        *--first = L"0123456789abcdef"[value % base];
+        value /= base;
+    } while (value);
+    if (negative)
+        *--first = L'-';
+    out.append(first, digits + 24);
+}
+#else
 void AppendNumber(std::wstring& out, const wchar_t* format, unsigned long long value)
 {
     wchar_t digits[32];
     swprintf(digits, 32, format, value);
     out += digits;
 }
+#endif
 
 } // namespace
 

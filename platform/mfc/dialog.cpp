@@ -76,8 +76,14 @@ INT_PTR CDialog::DoModal()
 
     // Without a parent the dialog belongs to the caller's active window.
     HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : ::GetActiveWindow();
+#if defined(_WIN32_WCE)
+    // CE has no GetAncestor: climb from the child windows to their top-level window.
+    while (owner && (::GetWindowLongW(owner, GWL_STYLE) & WS_CHILD))
+        owner = ::GetParent(owner);
+#else
     if (owner)
         owner = ::GetAncestor(owner, GA_ROOT);
+#endif
     const INT_PTR result = ::DialogBoxIndirectParamW(module, dialogTemplate, owner, &CDialog::DialogProc,
                                                      reinterpret_cast<LPARAM>(this));
     if (m_hWnd)

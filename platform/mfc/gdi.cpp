@@ -6,10 +6,18 @@
 #include <map>
 #include <memory>
 
+#if defined(_WIN32_WCE)
+#include "thread_value.h"
+#endif
+
 namespace {
 // Wrappers handed out by CDC::FromHandle, dropped when the outermost message
 // dispatch of the thread returns.
+#if defined(_WIN32_WCE)
+AfxThreadValue<std::map<HDC, std::unique_ptr<CDC>>*> t_tempDCs;
+#else
 thread_local std::map<HDC, std::unique_ptr<CDC>>* t_tempDCs = nullptr;
+#endif
 } // namespace
 
 void AfxDeleteTempDCs()
@@ -50,8 +58,17 @@ BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, i
                        BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,
                        BYTE quality, BYTE pitchAndFamily, LPCWSTR faceName)
 {
+#if defined(_WIN32_WCE)
+    // CE creates fonts only from a LOGFONT.
+    LOGFONTW logFont = {height, width, escapement, orientation, weight, italic, underline, strikeOut, charSet,
+                        outPrecision, clipPrecision, quality, pitchAndFamily, {}};
+    if (faceName)
+        wcsncpy(logFont.lfFaceName, faceName, LF_FACESIZE - 1);
+    return CreateFontIndirect(&logFont);
+#else
     return Attach(::CreateFontW(height, width, escapement, orientation, weight, italic, underline, strikeOut, charSet,
                                 outPrecision, clipPrecision, quality, pitchAndFamily, faceName));
+#endif
 }
 
 BOOL CFont::CreateFontIndirect(const LOGFONTW* logFont) { return Attach(::CreateFontIndirectW(logFont)); }

@@ -3,14 +3,24 @@
 #include <map>
 #include <memory>
 
+#if defined(_WIN32_WCE)
+#include "thread_value.h"
+#endif
+
 namespace {
 
 // Permanent map of attached windows; the library runs its windows on the
 // caller's user-interface thread, so one map per thread.
+#if defined(_WIN32_WCE)
+AfxThreadValue<std::map<HWND, CWnd*>*> t_permanent;
+AfxThreadValue<std::map<HWND, std::unique_ptr<CWnd>>*> t_temporary;
+AfxThreadValue<int> t_dispatchDepth;
+#else
 thread_local std::map<HWND, CWnd*>* t_permanent = nullptr;
 // Temporary wrappers for windows that have no object of their own.
 thread_local std::map<HWND, std::unique_ptr<CWnd>>* t_temporary = nullptr;
 thread_local int t_dispatchDepth = 0;
+#endif
 
 std::map<HWND, CWnd*>& PermanentMap()
 {

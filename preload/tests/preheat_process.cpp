@@ -11,7 +11,7 @@
 
 PreheatProcess::PreheatProcess()
 {
-    const std::string program = BesideProgram("RILO_CACHE\\Siskin\\preheat.exe");
+    const std::string program = BesideProgram("desktop_ce\\Siskin\\preheat.exe");
     STARTUPINFOA startup;
     ZeroMemory(&startup, sizeof(startup));
     startup.cb = sizeof(startup);

@@ -42,6 +42,7 @@ CALLER = 0x60000000     # the caller's memory: texts, arrays, values
 CALLER_SIZE = 0x10000
 NO_ACCESS = 0x50000000  # no memory there: a caller's bad pointer
 MOV_PC_LR = 0xE1A0F00E
+KEEP_REGISTERS = object()  # a stub's answer when it set the registers itself
 
 
 class Stop(Exception):
@@ -157,14 +158,16 @@ class Machine:
         if address not in self.stubs:
             return
         dll, function = self.stubs[address]
-        handler = getattr(self, 'ce_' + function, None) if dll == 'coredll.dll' else None
+        handler = getattr(self, 'ce_' + function, None)
         if handler is None:
             self.fault = f'unbound import {dll}!{function} called from {self.where(uc.reg_read(arm.UC_ARM_REG_LR) - 4)}'
             uc.emu_stop()
             return
         args = [uc.reg_read(r) for r in (arm.UC_ARM_REG_R0, arm.UC_ARM_REG_R1, arm.UC_ARM_REG_R2,
                                           arm.UC_ARM_REG_R3)]
-        uc.reg_write(arm.UC_ARM_REG_R0, (handler(*args) or 0) & 0xFFFFFFFF)
+        result = handler(*args)
+        if result is not KEEP_REGISTERS:
+            uc.reg_write(arm.UC_ARM_REG_R0, (result or 0) & 0xFFFFFFFF)
 
     def alloc(self, size):
         va = self.heap_next
@@ -217,6 +220,24 @@ class Machine:
         self.fault = f'the image ended the process (code {code}) from {self.where(self.uc.reg_read(arm.UC_ARM_REG_LR) - 4)}'
         self.uc.emu_stop()
         return 0
+
+    # The thread slots of the class library (one thread here).
+    def ce_TlsCall(self, function, slot, *_):
+        if function != 0:  # only allocation is used
+            raise Stop(f'TlsCall function {function}')
+        self.tls = getattr(self, 'tls', [])
+        self.tls.append(0)
+        return len(self.tls) - 1
+
+    def ce_TlsGetValue(self, slot, *_):
+        return self.tls[slot]
+
+    def ce_TlsSetValue(self, slot, value, *_):
+        self.tls[slot] = value
+        return 1
+
+    def ce_DisableThreadLibraryCalls(self, module, *_):
+        return 1
 
     # --- calls -------------------------------------------------------------
     def where(self, va):

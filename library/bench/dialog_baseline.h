@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-// Bare: the platform's floor for these controls. Bound: the same controls
+// Bare: the platform's floor for these controls (its rows put in with the
+// dialog's painting held, the fastest way on this platform). Bound: the same controls
 // with what the library's dialogs must do besides (a template font, a first
 // placement before the one on top, a bold title line, the list's own font
 // and a column wider than the list by 450), still with no project code.

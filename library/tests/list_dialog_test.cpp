@@ -84,6 +84,7 @@ TEST_F(ListDialog, ArrowButtonsMoveTheChoice)
     EXPECT_EQ(10, PressThenOk({kEnd}));
     EXPECT_EQ(6, PressThenOk({kEnd, kPageUp}));
     EXPECT_EQ(1, PressThenOk({kEnd, kHome}));
+    EXPECT_EQ(5, PressThenOk({kPageDown}));
     EXPECT_EQ(10, PressThenOk({kPageDown, kPageDown, kPageDown}));
     EXPECT_EQ(9, PressThenOk({kEnd, kLineUp}));
     EXPECT_EQ(1, PressThenOk({kLineUp, kPageUp}));

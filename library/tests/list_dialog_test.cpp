@@ -84,6 +84,7 @@ TEST_F(ListDialog, ArrowButtonsMoveTheChoice)
     EXPECT_EQ(10, PressThenOk({kEnd}));
     EXPECT_EQ(6, PressThenOk({kEnd, kPageUp}));
     EXPECT_EQ(1, PressThenOk({kEnd, kHome}));
+    EXPECT_EQ(5, PressThenOk({kPageDown}));
     EXPECT_EQ(10, PressThenOk({kPageDown, kPageDown, kPageDown}));
     EXPECT_EQ(9, PressThenOk({kEnd, kLineUp}));
     EXPECT_EQ(1, PressThenOk({kLineUp, kPageUp}));
@@ -132,10 +133,12 @@ TEST_F(ListDialog, TapChoosesARow)
 TEST_F(ListDialog, ScreenChangeRebuildsAndWritesOnce)
 {
     int code = kUnwritten;
+    // Rebuilt as often as the screen changes, not just once.
     DialogDriver driver({[](HWND d) {
                              Click(d, kEnd);
                              SendMessageW(d, WM_SETTINGCHANGE, 0x3002, 0);
                          },
+                         [](HWND d) { SendMessageW(d, WM_SETTINGCHANGE, 0x3002, 0); },
                          [&](HWND d) {
                              EXPECT_EQ(kUnwritten, code);
                              EXPECT_EQ(10, ItemCount(GetDlgItem(d, kList)));
@@ -145,7 +148,7 @@ TEST_F(ListDialog, ScreenChangeRebuildsAndWritesOnce)
                          }});
     m_exports.listInput("Select Tender", "Tender Media", TenItems().c_str(), 0, "4.10", &code);
     EXPECT_EQ(2, code);
-    EXPECT_EQ(2u, driver.Dialogs().size());
+    EXPECT_EQ(3u, driver.Dialogs().size());
 }
 
 TEST_F(ListDialog, HeadingIsBlackOnYellow)

@@ -54,7 +54,8 @@ TEST(LoadSettings, ChoicesOutsideTheirRange)
 {
     struct Case { const char* srvOrChr; int index; const char* restr; int restrIndex; };
     for (const Case& c : {Case{"5", 2, "3", 2}, Case{"-1", -1, "7", -1}, Case{"0", 0, "0", -1},
-                          Case{"2", 2, "4", 3}, Case{"x", 1, "1", 0}, Case{"-7", -1, "-2", -1}}) {
+                          Case{"2", 2, "4", 3}, Case{"x", 1, "1", 0}, Case{"-7", -1, "-2", -1},
+                          Case{"3", 2, "5", -1}}) {
         RecordingStore store;
         store.Set("posting", "srv_or_chr", c.srvOrChr);
         store.Set("COMMON", "RESTR_POSTING_EMPL", c.restr);

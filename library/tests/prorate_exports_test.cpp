@@ -99,6 +99,9 @@ TEST_P(ProrateExports, DoProrateWorkedValues)
     EXPECT_EQ("7.00", DoProrate("none", "5", "7", 4));
     EXPECT_EQ("-3.50", DoProrate("10", "-5", "7", 5));
     EXPECT_EQ("1234.57", DoProrate(" 3", "3", "1234.5678", 7));
+    // The quotient first, then the product: 0.03 * (1 / 6) lies just below
+    // 0.005, where 0.03 * 1 / 6 would give 0.01.
+    EXPECT_EQ("0.00", DoProrate("6", "1", "0.03", 4));
 }
 
 TEST_P(ProrateExports, DoProrateStaysWithinSixtyFourCharacters)

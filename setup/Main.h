@@ -3,6 +3,7 @@
 #pragma once
 
 #include "JvSHFileOperation.h"
+#include "device_table.h"
 #include "settings_file.h"
 #include "vcl.h"
 
@@ -133,6 +134,8 @@ public:
     void LocDelBtnClick(TObject* Sender);
     // The device file distribution (main_distribution.cpp).
     void BtnHeronSetupClick(TObject* Sender);
+    // The copies of one run for that interface object, through CopySetupFile.
+    DistributionResult DistributeFiles(int interfaceObjNum);
     // Copies HuxRootDir\etc\<relativeName> to destPath and logs the outcome
     // in the log window; true when the file was copied.
     bool CopySetupFile(const AnsiString& relativeName, const AnsiString& destPath);

@@ -37,12 +37,7 @@ void TMainForm::BtnHeronSetupClick(TObject* Sender)
     log->Font().SetName("Courier New");
     log->Lines().Clear();
 
-    DistributionSteps steps;
-    steps.copy = [this](const std::string& source, const std::string& destination) {
-        return CopySetupFile(source, destination);
-    };
-    steps.folderExists = [](const std::string& folder) { return DirectoryExists(folder); };
-    const DistributionResult result = RunDistribution(HuxRootDir, FDplBaseDir, FPosVersion, interfaceObjNum, steps);
+    const DistributionResult result = DistributeFiles(interfaceObjNum);
 
     Screen->SetCursor(crDefault);
     Application->ProcessMessages();
@@ -63,6 +58,18 @@ void TMainForm::BtnHeronSetupClick(TObject* Sender)
     HintBox->ShowModal();
     HintBox->SetWidth(width);
     log->Font().Assign(savedFont);
+}
+
+DistributionResult TMainForm::DistributeFiles(int interfaceObjNum)
+{
+    DistributionSteps steps;
+    steps.copy = [this](const std::string& source, const std::string& destination) {
+        return CopySetupFile(source, destination);
+    };
+    steps.folderExists = [](const std::string& folder) { return DirectoryExists(folder); };
+    // Every copy expands its two names; the drives' kinds are asked once a run.
+    const TDriveTypeMemo driveTypes;
+    return RunDistribution(HuxRootDir, FDplBaseDir, FPosVersion, interfaceObjNum, steps);
 }
 
 bool TMainForm::CopySetupFile(const AnsiString& relativeName, const AnsiString& destPath)

@@ -132,12 +132,6 @@ int main(int argc, char** argv)
     for (const auto& copy : copies)
         MakeFolders(copy.second.substr(0, copy.second.rfind('\\')));
 
-    DistributionSteps steps;
-    steps.copy = [](const std::string& source, const std::string& destination) {
-        return MainForm->CopySetupFile(source, destination);
-    };
-    steps.folderExists = [](const std::string& folder) { return DirectoryExists(folder); };
-
     std::vector<double> distribution, componentCopies, shellCopies, besideCopies, plainCopies;
     auto timeCopies = [&](bool (*copy)(const std::string&, const std::string&), bool& copied) {
         const double start = Now();
@@ -148,12 +142,16 @@ int main(int argc, char** argv)
     for (int i = 0; i <= rounds; ++i) {
         HintBox->reMemo->Lines().Clear();
         const double start = Now();
-        const DistributionResult result = RunDistribution(hux, base, 500, 5, steps);
+        const DistributionResult result = MainForm->DistributeFiles(5);
         const double full = Now() - start;
         bool copied = true;
         const double shell = timeCopies(ShellCopy, copied);
         const double beside = timeCopies(ShellCopyBeside, copied);
-        const double component = timeCopies(ComponentCopy, copied);
+        double component;
+        {
+            const TDriveTypeMemo driveTypes;  // as within a run
+            component = timeCopies(ComponentCopy, copied);
+        }
         const double direct = timeCopies(
             [](const std::string& from, const std::string& to) { return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0; },
             copied);

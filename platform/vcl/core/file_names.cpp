@@ -4,6 +4,7 @@
 
 #include <winnetwk.h>
 
+#include <cctype>
 #include <vector>
 
 #include "system_library.h"
@@ -51,6 +52,25 @@ bool UniversalName(const AnsiString& path, AnsiString& universal)
 
 TNetworkNames NetworkNames = {&IsNetworkDrive, &UniversalName};
 
+namespace {
+thread_local TDriveTypeMemo* t_driveTypes = nullptr;
+}  // namespace
+
+TDriveTypeMemo::TDriveTypeMemo() : outer_(t_driveTypes) { t_driveTypes = this; }
+
+TDriveTypeMemo::~TDriveTypeMemo() { t_driveTypes = outer_; }
+
+bool TDriveTypeMemo::IsNetworkDrive(const AnsiString& root)
+{
+    const char drive = static_cast<char>(std::toupper(static_cast<unsigned char>(root[0])));
+    const auto known = network_.find(drive);
+    if (known != network_.end())
+        return known->second;
+    const bool network = NetworkNames.isNetworkDrive(root);
+    network_.emplace(drive, network);
+    return network;
+}
+
 AnsiString ExpandFileName(const AnsiString& name)
 {
     char full[MAX_PATH];
@@ -70,7 +90,10 @@ AnsiString ExpandUNCFileName(const AnsiString& name)
     const AnsiString expanded = ExpandFileName(name);
     // Only a mapped network drive has a universal name; asking the network
     // for a local drive costs a millisecond and more for nothing.
-    if (expanded.size() < 3 || expanded[1] != ':' || !NetworkNames.isNetworkDrive(expanded.substr(0, 3)))
+    if (expanded.size() < 3 || expanded[1] != ':')
+        return expanded;
+    const AnsiString root = expanded.substr(0, 3);
+    if (!(t_driveTypes ? t_driveTypes->IsNetworkDrive(root) : NetworkNames.isNetworkDrive(root)))
         return expanded;
     AnsiString universal;
     if (!NetworkNames.universalName(expanded, universal))

@@ -1,6 +1,8 @@
 // File names and the file system, as the class library offers them.
 #pragma once
 
+#include <map>
+
 #include "ansi_string.h"
 #include "exceptions.h"
 
@@ -30,3 +32,23 @@ struct TNetworkNames {
     bool (*universalName)(const AnsiString& path, AnsiString& universal);
 };
 extern TNetworkNames NetworkNames;
+
+// While alive, ExpandUNCFileName on this thread asks once per drive whether
+// it is a network drive: a run of copies expands two names a copy, and each
+// ask costs about half a millisecond under Wine. Only the drive's kind is
+// kept, for the object's life; a network drive's paths are still looked up
+// for their universal names one by one.
+class TDriveTypeMemo {
+public:
+    TDriveTypeMemo();
+    ~TDriveTypeMemo();
+    TDriveTypeMemo(const TDriveTypeMemo&) = delete;
+    TDriveTypeMemo& operator=(const TDriveTypeMemo&) = delete;
+
+    // The network's answer for this root, asked the first time only.
+    bool IsNetworkDrive(const AnsiString& root);
+
+private:
+    TDriveTypeMemo* outer_;
+    std::map<char, bool> network_;  // by drive letter, upper case
+};

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "file_names.h"
 
@@ -77,19 +78,26 @@ protected:
     void SetUp() override
     {
         saved_ = NetworkNames;
-        NetworkNames = {[](const AnsiString& root) { return root == "N:\\"; },
+        asked.clear();
+        NetworkNames = {[](const AnsiString& root) {
+                            asked.push_back("drive " + root);
+                            return root == "N:\\";
+                        },
                         [](const AnsiString& path, AnsiString& universal) {
+                            asked.push_back("name " + path);
                             universal = share + path.substr(2);
                             return true;
                         }};
     }
     void TearDown() override { NetworkNames = saved_; }
     static std::string share;
+    static std::vector<std::string> asked;  // the network's questions, in order
 
 private:
     TNetworkNames saved_ = {};
 };
 std::string OnNetworkDrive::share;
+std::vector<std::string> OnNetworkDrive::asked;
 
 TEST_F(OnNetworkDrive, TheUniversalNameIsHeldToTheSameLength)
 {
@@ -99,6 +107,28 @@ TEST_F(OnNetworkDrive, TheUniversalNameIsHeldToTheSameLength)
     EXPECT_EQ(259u, ExpandUNCFileName(fits).size());
     EXPECT_THROW(ExpandUNCFileName(fits + "b"), EFileNameTooLong);
     EXPECT_EQ("C:\\x\\y.dll", ExpandUNCFileName("C:\\x\\y.dll"));
+}
+
+TEST_F(OnNetworkDrive, ARunAsksEachDriveOnceAndEachNetworkPathEveryTime)
+{
+    share = "\\\\server\\share";
+    {
+        const TDriveTypeMemo run;
+        EXPECT_EQ(share + "\\a\\x.dll", ExpandUNCFileName("N:\\a\\x.dll"));
+        EXPECT_EQ("C:\\x\\y.dll", ExpandUNCFileName("C:\\x\\y.dll"));
+        EXPECT_EQ(share + "\\b\\x.dll", ExpandUNCFileName("N:\\b\\x.dll"));
+        EXPECT_EQ("C:\\z.dll", ExpandUNCFileName("C:\\z.dll"));
+    }
+    {
+        const TDriveTypeMemo nextRun;
+        EXPECT_EQ(share + "\\a\\x.dll", ExpandUNCFileName("N:\\a\\x.dll"));
+    }
+    const std::vector<std::string> expected = {
+        "drive N:\\", "name N:\\a\\x.dll", "drive C:\\", "name N:\\b\\x.dll",
+        // Nothing is kept from one run to the next.
+        "drive N:\\", "name N:\\a\\x.dll",
+    };
+    EXPECT_EQ(expected, asked);
 }
 
 }  // namespace

@@ -153,8 +153,16 @@ bool VisitAnotherProgram(HWND backTo, const std::function<void()>& whileAway)
     PumpUntil([&] { return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; });
     CloseHandle(thread);
     CloseHandle(program.leave);
-    SetForegroundWindow(backTo);
-    return PumpUntil([&] { return GetForegroundWindow() == backTo; }) && away;
+    // The window manager may still hand the foreground to another window of
+    // this program after the other one is gone, so the way back is asked for
+    // until it holds.
+    return PumpUntil([&] {
+               if (GetForegroundWindow() == backTo)
+                   return true;
+               SetForegroundWindow(backTo);
+               return false;
+           }) &&
+           away;
 }
 
 ActivationHook::ActivationHook(std::function<void(HWND)> onActivate)

@@ -8,6 +8,7 @@
 #include "command_line.h"
 #include "gui_helpers.h"
 #include "setup_fixture.h"
+#include "setup_run.h"
 
 #define WinMain RiloSetupBody
 #include "rilo_setup.cpp"
@@ -50,13 +51,7 @@ TEST(ProgramBody, TheTitleAndTheFiveFormsInTheirOrder)
     EXPECT_EQ(MainForm, app.MainForm());
     EXPECT_EQ("Zenta Pellisto Rilo Setup V.5.2.1.30", g_seen.caption);
     EXPECT_TRUE(boxes.seen.empty());
-    Application = saved;
-    SetCommandLineForTesting("");
-    MainForm = nullptr;
-    HintBox = nullptr;
-    TMedForm = nullptr;
-    LocForm = nullptr;
-    DplSetupForm = nullptr;
+    RestoreApplication(saved);
 }
 
 }  // namespace

@@ -19,9 +19,9 @@ SetupRun::SetupRun(const std::string& arguments) : saved_(Application)
     app.CreateForm(DplSetupForm);
 }
 
-SetupRun::~SetupRun()
+void RestoreApplication(TApplication* saved)
 {
-    Application = saved_;
+    Application = saved;
     SetCommandLineForTesting("");
     MainForm = nullptr;
     HintBox = nullptr;
@@ -29,6 +29,8 @@ SetupRun::~SetupRun()
     LocForm = nullptr;
     DplSetupForm = nullptr;
 }
+
+SetupRun::~SetupRun() { RestoreApplication(saved_); }
 
 void SetupRun::Start()
 {

@@ -56,6 +56,10 @@ struct StartedRun {
     TCountingMainForm* m() { return run.main; }
 };
 
+// Puts the test's own application back and forgets the program's forms,
+// which went with the application that owned them.
+void RestoreApplication(TApplication* saved);
+
 bool HasLine(const std::vector<std::string>& lines, const std::string& line);
 // The three cells of a grid row.
 std::vector<std::string> GridRow(TStringGrid* grid, int row);

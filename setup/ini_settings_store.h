@@ -35,6 +35,9 @@ public:
     }
     // Raises when the file cannot be written; it then stays as it was.
     void UpdateFile() { ini_.UpdateFile(); }
+    // The reads until EndReading see one version of the file.
+    void BeginReading() { ini_.BeginReading(); }
+    void EndReading() { ini_.EndReading(); }
 
 private:
     TIniFile ini_;

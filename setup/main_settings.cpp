@@ -36,7 +36,11 @@ void TMainForm::SetLocatorHeader()
 void TMainForm::LoadSettingsIntoControls()
 {
     IniSettingsStore store(SettingsFile());
+    store.BeginReading();
     const LoadedSettings s = LoadSettings(store);
+    // Until the POS database gives the tax set-up, Save keeps the file's value.
+    TaxIsVat = store.ReadBool("POSTING", "TAX_OR_VAT", TaxIsVat);
+    store.EndReading();
 
     EdTaxDesc->SetText(s.taxDesc);
     EdAutoSvcDesc->SetText(s.autoSvcDesc);
@@ -70,8 +74,6 @@ void TMainForm::LoadSettingsIntoControls()
             LocStringGrid->SetCells(0, last, row.rvc);
         }
     }
-    // Until the POS database gives the tax set-up, Save keeps the file's value.
-    TaxIsVat = store.ReadBool("POSTING", "TAX_OR_VAT", TaxIsVat);
     // The change handlers fired by filling the controls: loading is no change.
     SetupChanged = false;
 }

@@ -2,18 +2,18 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "exceptions.h"
 #include "file_names.h"
 #include "sysutils.h"
 
-namespace {
-
 // Holds the file against the other processes of the program: a mutex named
 // after the file's full path in capitals, so every spelling of one file
 // takes the same one.
-class FileTurn {
+class IniFileTurn {
 public:
-    explicit FileTurn(const AnsiString& fullPath)
+    explicit IniFileTurn(const AnsiString& fullPath)
     {
         if (fullPath.empty())
             return;
@@ -30,21 +30,34 @@ public:
         // An owner that ended without letting go left the file whole all the same.
         m_held = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
     }
-    ~FileTurn()
+    ~IniFileTurn()
     {
         if (m_held)
             ReleaseMutex(m_mutex);
         if (m_mutex)
             CloseHandle(m_mutex);
     }
-    FileTurn(const FileTurn&) = delete;
-    FileTurn& operator=(const FileTurn&) = delete;
+    IniFileTurn(const IniFileTurn&) = delete;
+    IniFileTurn& operator=(const IniFileTurn&) = delete;
     bool Held() const { return m_held; }
 
 private:
     HANDLE m_mutex = nullptr;
     bool m_held = false;
 };
+
+namespace {
+
+// The full path the file's turn is named after; empty for a name too long
+// for the platform, which no turn can hold.
+AnsiString TurnPath(const AnsiString& fileName)
+{
+    try {
+        return ExpandFileName(fileName);
+    } catch (const EFileNameTooLong&) {
+        return AnsiString();
+    }
+}
 
 struct FileHandle {
     HANDLE handle;
@@ -133,7 +146,7 @@ bool ReplaceWhole(const AnsiString& fileName, const std::vector<ProfileWrite>& w
     }
     if (fullPath.empty() || fullPath.back() == '\\')
         return false;
-    const FileTurn turn(fullPath);
+    const IniFileTurn turn(fullPath);
     if (!turn.Held())
         return false;
     // Windows never replaces a read-only file; Wine run by root would, so the
@@ -156,17 +169,26 @@ bool ReplaceWhole(const AnsiString& fileName, const std::vector<ProfileWrite>& w
 
 }  // namespace
 
+TIniFile::TIniFile(AnsiString fileName) : m_fileName(std::move(fileName)) {}
+TIniFile::~TIniFile() = default;
+TIniFile::TIniFile(TIniFile&&) noexcept = default;
+
+void TIniFile::BeginReading()
+{
+    if (!m_readingTurn)
+        m_readingTurn = std::make_unique<IniFileTurn>(TurnPath(m_fileName));
+}
+
+void TIniFile::EndReading() { m_readingTurn.reset(); }
+
 AnsiString TIniFile::ReadString(const AnsiString& section, const AnsiString& ident,
                                 const AnsiString& def) const
 {
     // Not in the middle of another process's update, whose replacing the file
     // an open reader would make fail.
-    AnsiString fullPath;
-    try {
-        fullPath = ExpandFileName(m_fileName);
-    } catch (const EFileNameTooLong&) {
-    }
-    const FileTurn turn(fullPath);
+    std::optional<IniFileTurn> turn;
+    if (!m_readingTurn)
+        turn.emplace(TurnPath(m_fileName));
     char buffer[2048];
     const DWORD length = GetPrivateProfileStringA(section.c_str(), ident.c_str(), def.c_str(), buffer,
                                                   sizeof buffer, m_fileName.c_str());

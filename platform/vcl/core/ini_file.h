@@ -3,15 +3,20 @@
 // together by UpdateFile, so that the file is always whole.
 #pragma once
 
+#include <memory>
 #include <utility>
 #include <vector>
 
 #include "ansi_string.h"
 #include "profile_text.h"
 
+class IniFileTurn;
+
 class TIniFile {
 public:
-    explicit TIniFile(AnsiString fileName) : m_fileName(std::move(fileName)) {}
+    explicit TIniFile(AnsiString fileName);
+    ~TIniFile();
+    TIniFile(TIniFile&&) noexcept;
 
     const AnsiString& FileName() const { return m_fileName; }
 
@@ -37,7 +42,14 @@ public:
     // <file>" when any of it fails; the file then stays as it was.
     void UpdateFile();
 
+    // From BeginReading to EndReading (or the object's end) the reads take
+    // the file's turn once for all of them rather than key by key: they see
+    // one version of the file, and cost no round trip to the system each.
+    void BeginReading();
+    void EndReading();
+
 private:
     AnsiString m_fileName;
     std::vector<ProfileWrite> m_writes;
+    std::unique_ptr<IniFileTurn> m_readingTurn;
 };

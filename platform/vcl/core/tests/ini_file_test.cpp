@@ -154,6 +154,34 @@ TEST_F(IniFileTest, WritesCreateTheFileAndReadBack)
     EXPECT_TRUE(ini.ReadBool("FEATURE", "MAGENTRY_ONLY", false));
 }
 
+// A writer of another thread (as of another process) waits until a run of
+// reads is over: the run sees one version of the file.
+TEST_F(IniFileTest, AnUpdateWaitsUntilAReadingIsOver)
+{
+    WriteFile("[POSTING]\r\nSRV_OR_CHR=1\r\n");
+    TIniFile reader(m_path);
+    reader.BeginReading();
+    EXPECT_EQ(1, reader.ReadInteger("POSTING", "SRV_OR_CHR", 7));
+    struct Update {
+        AnsiString path;
+        static DWORD WINAPI Run(void* p)
+        {
+            TIniFile writer(static_cast<Update*>(p)->path);
+            writer.WriteInteger("POSTING", "SRV_OR_CHR", 2);
+            writer.UpdateFile();
+            return 0;
+        }
+    } update{m_path};
+    const HANDLE thread = CreateThread(nullptr, 0, &Update::Run, &update, 0, nullptr);
+    ASSERT_NE(thread, nullptr);
+    EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(thread, 300)) << "the update did not wait for the reading";
+    EXPECT_EQ(1, reader.ReadInteger("POSTING", "SRV_OR_CHR", 7));
+    reader.EndReading();
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread, 10000));
+    CloseHandle(thread);
+    EXPECT_EQ(2, reader.ReadInteger("POSTING", "SRV_OR_CHR", 7));
+}
+
 TEST_F(IniFileTest, WritesLeaveOtherKeysAsTheyAre)
 {
     WriteFile("; kept comment\r\n"

@@ -257,6 +257,7 @@ void BuildBound(HWND dialog, Request& request)
             column.cx = 1;
             SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
         }
+        SendMessageA(list, WM_SETREDRAW, FALSE, 0);
         for (size_t i = 0; i < request.lines->size(); ++i) {
             LVITEMA row = {};
             row.mask = LVIF_TEXT;
@@ -272,6 +273,7 @@ void BuildBound(HWND dialog, Request& request)
                 SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row));
             }
         }
+        SendMessageA(list, WM_SETREDRAW, TRUE, 0);
         top += demands.guest ? 70 : 0;
     }
     if (demands.guest) {

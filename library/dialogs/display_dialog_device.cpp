@@ -21,7 +21,6 @@ BOOL CIddDlgShort32::OnInitDialog()
 {
     CDialog::OnInitDialog();
     const Placement placement = PlaceDialog(*this, m_pWndEmptyCB, DialogKind::Display);
-    HoldPainting(*this);
     const DisplayLooks looks = DisplayLooksFor(kBuild, placement.screen.large);
     CreateListFont(m_listFont, looks.list);
     int R = 0, B = 0;

@@ -21,6 +21,7 @@ BOOL CIddDlgShort32::OnInitDialog()
     CDialog::OnInitDialog();
     m_host = FindHostWindow();
     PlaceOverHost(*this, m_host);
+    HoldPainting(*this); // built unseen, painted once before the second placement
     if (!m_title.IsEmpty())
         SetWindowText(m_title);
     CreateWin32ListFont(m_listFont);
@@ -49,6 +50,7 @@ BOOL CIddDlgShort32::OnInitDialog()
         m_print.ShowWindow(SW_HIDE);
         m_exit.ShowWindow(SW_HIDE);
     }
+    PaintWhole(*this);
     PlaceOverHost(*this, m_host);
     SetFocus();
     Invalidate(TRUE);

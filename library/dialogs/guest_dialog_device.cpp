@@ -27,7 +27,6 @@ BOOL CIddDlgGuestFunc32::OnInitDialog()
 {
     CDialog::OnInitDialog();
     const Placement placement = PlaceDialog(*this, m_pWndEmptyCB, DialogKind::Guest);
-    HoldPainting(*this);
     const GuestLooks looks = GuestLooksFor(kBuild, placement.screen.large);
     CreateListFont(m_listFont, looks.list);
     CRect window;

@@ -30,6 +30,7 @@ BOOL CIddDlgGuestFunc32::OnInitDialog()
     CDialog::OnInitDialog();
     m_host = FindHostWindow();
     PlaceOverHost(*this, m_host);
+    HoldPainting(*this); // built unseen, painted once before the second placement
     SetWindowText(L"");
     const Win32Sizes sizes = SizesOnScreen(m_host);
     const bool lowHost = sizes.Hr < kWin32Threshold;
@@ -92,6 +93,7 @@ BOOL CIddDlgGuestFunc32::OnInitDialog()
 
     ApplyMode();
     ApplyMarkers();
+    PaintWhole(*this);
     PlaceOverHost(*this, m_host);
     SetFocus();
     Invalidate(TRUE);

@@ -24,7 +24,6 @@ BOOL CIddDlgList32::OnInitDialog()
 {
     CDialog::OnInitDialog();
     const Placement placement = PlaceDialog(*this, m_pWndEmptyCB, DialogKind::ListInput);
-    HoldPainting(*this);
     const ListInputLooks looks = ListInputLooksFor(kBuild, placement.screen.large);
     CreateListFont(m_listFont, looks.list);
     int R = 0, B = 0;

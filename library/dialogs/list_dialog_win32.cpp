@@ -26,6 +26,7 @@ BOOL CIddDlgList32::OnInitDialog()
     CDialog::OnInitDialog();
     m_host = FindHostWindow();
     PlaceOverHost(*this, m_host);
+    HoldPainting(*this); // built unseen, painted once before the second placement
     CString caption;
     caption.Format(L"Zenta Rilo V%s", static_cast<const wchar_t*>(m_version));
     SetWindowText(caption);
@@ -63,6 +64,7 @@ BOOL CIddDlgList32::OnInitDialog()
     DressWin32Button(m_ok, {IDB_W32_OK, 0, 1, 0, 0, 1, 1, 24});
     DressWin32Button(m_abort, {IDB_W32_ABORT, 0, 1, 0, 0, 1, 1, 24});
 
+    PaintWhole(*this);
     PlaceOverHost(*this, m_host);
     // Controls painted at the template's size (the title's border) are
     // drawn again at the sizes they now have.

@@ -14,4 +14,7 @@ struct Placement {
 };
 
 // commandBar: the dialog's empty command bar (null where it has none).
+// The dialog's painting is held from its showing on (PaintWhole ends the
+// hold): the placement steps after the showing each moved or restacked a
+// visible window, and each had all of it erased again at once.
 Placement PlaceDialog(CWnd& dialog, CWnd* commandBar, DialogKind kind);

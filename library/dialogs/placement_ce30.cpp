@@ -2,6 +2,8 @@
 // task bar's height so that the dialog covers the task bar's place too.
 #include "placement.h"
 
+#include "dialog_common.h"
+
 #include <ceshell.h>
 
 Placement PlaceDialog(CWnd& dialog, CWnd* commandBar, DialogKind kind)
@@ -11,6 +13,7 @@ Placement PlaceDialog(CWnd& dialog, CWnd* commandBar, DialogKind kind)
     Placement placement = {Ce30ScreenFor(w, h), 0};
     placement.taskBarHeight = placement.screen.taskBarHeight;
     dialog.SetWindowPos(&CWnd::wndTop, 0, 0, w, h, SWP_SHOWWINDOW);
+    HoldPainting(dialog);
 
     if (CWnd* taskBar = CWnd::FindWindow(L"HHTaskBar", nullptr)) {
         CRect bar;

@@ -3,6 +3,7 @@
 #include "placement.h"
 
 #include "build_flavour.h"
+#include "dialog_common.h"
 
 #if defined(RILO_FLAVOUR_CE5)
 #include <ceshell.h>
@@ -13,6 +14,7 @@ Placement PlaceDialog(CWnd& dialog, CWnd*, DialogKind)
     const int w = GetSystemMetrics(SM_CXSCREEN);
     const int h = GetSystemMetrics(SM_CYSCREEN);
     dialog.SetWindowPos(&CWnd::wndTop, 0, 0, w, h, SWP_SHOWWINDOW);
+    HoldPainting(dialog);
     dialog.SetForegroundWindow();
 #if defined(RILO_FLAVOUR_CE5)
     SHDoneButton(dialog.m_hWnd, SHDB_HIDE);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 
 #include "date_time.h"
@@ -382,6 +383,195 @@ TEST(Clock, DayBeforeMonthEveryHalfSecondWithTheSystemsSeparators)
         EXPECT_EQ(tick.shown, run.StatusText(1));
     }
     LocalClock = savedClock;
+}
+
+// ---- Every control where its form's layout puts it ----------------------------
+
+constexpr int kAny = -999;  // a measure the layout leaves to the platform
+
+struct Placed {
+    const char* name;
+    const char* caption;  // window text, or a label's caption; nullptr: any
+    int left, top, width, height;
+    int tab;               // place among its windowed siblings; kAny for a label
+    const char* font = nullptr;  // "face height" and " bold" as the window's font says
+};
+
+// The window's font as the platform reports it.
+std::string FontOf(HWND window)
+{
+    LOGFONTA font = {};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return std::string(font.lfFaceName) + " " + std::to_string(font.lfHeight) +
+           (font.lfWeight >= FW_BOLD ? " bold" : "");
+}
+
+int TabPlace(HWND window)
+{
+    int place = 0;
+    for (HWND w = GetWindow(GetParent(window), GW_CHILD); w && w != window; w = GetWindow(w, GW_HWNDNEXT))
+        ++place;
+    return place;
+}
+
+// One row as the platform shows it, with the measures the row leaves open as "*".
+std::string Shown(TForm* form, const Placed& row)
+{
+    auto* control = dynamic_cast<TControl*>(form->FindComponent(row.name));
+    if (!control)
+        return std::string(row.name) + " missing";
+    auto measure = [](int expected, int actual) { return expected == kAny ? "*" : std::to_string(actual); };
+    std::string caption = control->Caption(), font;
+    int left = control->Left(), top = control->Top(), width = control->Width(), height = control->Height(), tab = 0;
+    if (HWND window = control->Handle()) {
+        caption = WindowText(window);
+        const RECT r = ChildRect(window);
+        left = r.left, top = r.top, width = r.right - r.left, height = r.bottom - r.top;
+        tab = TabPlace(window);
+    }
+    if (HWND window = control->Handle(); window && SendMessageA(window, WM_GETFONT, 0, 0)) {
+        font = FontOf(window);
+    } else {
+        // A label, or a container that paints its own caption: the font it was given.
+        const TFont& f = control->Font();
+        font = f.Name() + " " + std::to_string(f.Height()) + (f.Style() & fsBold ? " bold" : "");
+    }
+    // A row that names a face alone leaves the height to the platform.
+    if (row.font && !std::strpbrk(row.font, "0123456789"))
+        font = font.substr(0, font.find(' ', font.find_first_of("-0123456789") - 1));
+    return std::string(row.name) + " '" + (row.caption ? caption : "*") + "' " + measure(row.left, left) + "," +
+           measure(row.top, top) + " " + measure(row.width, width) + "x" + measure(row.height, height) + " tab " +
+           measure(row.tab, tab) + " " + (row.font ? font : "*");
+}
+
+std::string Expected(const Placed& row)
+{
+    auto measure = [](int v) { return v == kAny ? "*" : std::to_string(v); };
+    return std::string(row.name) + " '" + (row.caption ? row.caption : "*") + "' " + measure(row.left) + "," +
+           measure(row.top) + " " + measure(row.width) + "x" + measure(row.height) + " tab " + measure(row.tab) +
+           " " + (row.font ? row.font : "*");
+}
+
+void ExpectPlaced(TForm* form, const std::vector<Placed>& rows)
+{
+    std::vector<std::string> expected, shown;
+    for (const Placed& row : rows) {
+        expected.push_back(Expected(row));
+        shown.push_back(Shown(form, row));
+    }
+    EXPECT_TRUE(SameSequence(expected, shown)) << form->Name();
+}
+
+TEST(Looks, EveryControlWhereItsLayoutPutsIt)
+{
+    StartedRun r;
+    TMainForm* m = r.m();
+    const int X = kAny;
+    ExpectPlaced(m, {
+        {"BitBtn1", "Setup &Manual", 98, 4, 150, 25, X},
+        {"SaveBtn", "&Save Setup", 258, 4, 150, 25, X},
+        {"ExitBtn", "E&xit", 422, 4, 150, 25, X},
+        {"FeatureGBox", "&Features", X, X, X, 217, X},
+        {"CBMAGENTRY_ONLY", "Allow  ONLY Magnetic-Card Entry for RoomCharge", X, X, X, X, X},
+        {"lblMagOnlyExclRvc", "Excl. RVC Numbers (separated by comma) :", X, X, X, X, X},
+        {"edMagOnlyExclRvc", nullptr, X, X, X, X, X, "Courier New -12"},
+        {"cbFULL_DSVC", "Full Discount and Service Charge breakdown", X, X, X, X, X},
+        {"cbReverseGst", "Negative Guest Count if Payment negative", X, X, X, X, X},
+        {"cbRestrPosting", "Enable Restricted Posting", X, X, X, X, X},
+        {"lblRestrPosting", "Specify Employee Option to use::", X, X, X, X, X},
+        {"cbNewPostingFormat", "Use New Posting Format (Linkbox8 V.8.7.4.0 or higher)", X, X, X, X, X},
+        {"cbEmpInfoInMsg", "Include Empl.Number in Guest-Message", X, X, X, X, X},
+        {"cbSuppressNFoRef", "Suppress References of non-Roomcharge Tenders", X, X, X, X, X},
+        {"PnlOptions", nullptr, X, X, X, 75, X},
+        {"GroupBox1", "Descriptors", 0, X, X, X, X},
+        {"EdTaxDesc", nullptr, X, X, X, X, X, "Courier New -12"},
+        {"EdAutoSvcDesc", nullptr, X, X, X, X, X, "Courier New -12"},
+        {"RG_SrvChr", "Serving Period / Cashier / Order-Type Setup", X, X, X, X, X},
+        {"HlpSrvBtn", "Show Hints", X, X, X, X, X},
+        {"GbDPL", "Setup", X, X, X, 149, X},
+        {"SetupMemo", nullptr, X, X, X, X, X, "Courier New"},
+        {"BtnHeronSetup", "System Setup", X, X, X, X, X},
+        {"PnlSetup", nullptr, X, 0, X, 167, X},
+        {"gbTmed", "RoomCharge Tender Media's", 0, X, 257, X, 0},
+        {"TmedListBox", nullptr, 8, 16, 121, 120, 0},
+        {"btnTmedAdd", "Add", 8, 138, 80, 25, 1},
+        {"btnTmedDelete", "Delete", 90, 138, 80, 25, 2},
+        {"btnTmedHint", "Show Hints", 172, 138, 80, 25, 3},
+        {"gbVoucher", "Voucher Tender Media's / Lodgeline only", 257, X, 257, X, 1},
+        {"VoucherListBox", nullptr, 8, 16, 121, 120, 0},
+        {"btnVoucherAdd", "Add", 8, 138, 80, 25, 1},
+        {"btnVoucherDelete", "Delete", 90, 138, 80, 25, 2},
+        {"btnVoucherHint", "Show Hints", 172, 138, 80, 25, 3},
+        {"GBTax", "Tax / VAT Setup", 0, X, 352, X, X, "MS Sans Serif -11"},
+        {"LbTaxType", nullptr, 8, 14, X, X, X},
+        {"SGTaxes", nullptr, 8, 28, 241, 148, X},
+        {"HlpTaxBtn", "Show Hints", 252, 29, 90, 25, X},
+        {"RVCGBox", "Locator Setup", X, 0, X, 169, X},
+        {"LocStringGrid", nullptr, 8, 16, 265, 120, 0},
+        {"LocAddBtn", "Add/Modify", 8, 138, 80, 25, 1},
+        {"LocDelBtn", "Delete", 91, 138, 80, 25, 2},
+        {"LocHlpBtn", "Show Hints", 174, 138, 80, 25, 3},
+    });
+    // The tabs, the choices and the status bar's panels.
+    std::vector<std::string> tabs;
+    for (int i = 0; i < TabCtrl_GetItemCount(m->PageControl1->Handle()); ++i) {
+        char text[64] = "";
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        TabCtrl_GetItem(m->PageControl1->Handle(), i, &item);
+        tabs.push_back(text);
+    }
+    EXPECT_TRUE(SameSequence({"Options, Features, Setup", "Tender/Media's", "Locator Setup"}, tabs));
+    for (const char* choice : {"Serving &Period", "&Cashier", "&Order Type"})
+        EXPECT_NE(nullptr, FindChild(m->RG_SrvChr->Handle(), "Button", choice)) << choice;
+    std::vector<std::string> entries;
+    for (int i = 0; i < SendMessageA(m->cmbRestrPosting->Handle(), CB_GETCOUNT, 0, 0); ++i) {
+        char text[64] = "";
+        SendMessageA(m->cmbRestrPosting->Handle(), CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        entries.push_back(text);
+    }
+    EXPECT_TRUE(SameSequence({"QUB privilege 1", "QUB privilege 2", "QUB privilege 3", "QUB privilege 4"}, entries));
+    int edges[2] = {};
+    ASSERT_EQ(2, SendMessageA(m->StatusBar1->Handle(), SB_GETPARTS, 2, reinterpret_cast<LPARAM>(edges)));
+    EXPECT_EQ(420, edges[0]);  // the clock's panel runs to the bar's end
+
+    // The secondary forms, before their first use.
+    EXPECT_EQ("Dialog", WindowText(HintBox->Handle()));
+    RECT client;
+    GetClientRect(HintBox->Handle(), &client);
+    EXPECT_EQ(353, client.right);
+    EXPECT_EQ(267, client.bottom);
+    ExpectPlaced(HintBox, {
+        {"PnlBottom", nullptr, X, 267 - 41, X, 41, X},
+        {"BitBtn1", "OK", 128, 8, 75, 25, X},
+    });
+    ExpectPlaced(TMedForm, {
+        {"Label1", "Select Tender Media to add:", 24, 9, X, X, X},
+        {"DBQComboBox1", nullptr, 24, 32, 249, X, 2},
+        {"BitBtn2", "OK", 24, 64, 75, 25, 0},
+        {"BitBtn1", "Cancel", 112, 64, 75, 25, 1},
+    });
+    ExpectPlaced(LocForm, {
+        {"Label4", "Select Revenue Center::", 16, 17, X, X, X},
+        {"DBQComboBox1", nullptr, 16, 32, 249, X, 3},
+        {"Label3", "Validity in Minutes :", 18, 72, X, X, X},
+        {"MinEdit", nullptr, 112, 64, 25, 21, 0},
+        {"OKBtn", "OK", 56, 96, 75, 25, 1},
+        {"CancelBtn", "Cancel", 144, 96, 75, 25, 2},
+    });
+    EXPECT_EQ("System Setup - Select Interface:", WindowText(DplSetupForm->Handle()));
+    ExpectPlaced(DplSetupForm, {
+        {"lblTop", nullptr, 24, 9, 249, 13, X, "MS Sans Serif -11 bold"},
+        {"pnlLinkboxConfig", nullptr, 24, 24, 249, 41, 3, "Arial -12 bold"},
+        {"DBQComboBox1", nullptr, 24, 32, 249, X, 2},
+        {"BitBtn2", "OK", 24, 152, 75, 25, 0},
+        {"btnCancel", "Cancel", 112, 152, 75, 25, 1},
+        {"btnChange", "&Change", 200, 152, 75, 25, 4},
+    });
+    EXPECT_EQ(clYellow, DplSetupForm->pnlLinkboxConfig->Color());
+    EXPECT_EQ(clTeal, m->SGTaxes->FixedColor());
 }
 
 TEST(Looks, TheThreeTabs)

@@ -26,11 +26,13 @@ TEST(TaxSetup, RatesFillTheirRowAndLetter)
     AddTaxRate(rates, 1, "Sales Tax", "P");
     AddTaxRate(rates, 2, "VAT", "i");
     AddTaxRate(rates, 12, "Other", "B");
+    AddTaxRate(rates, 9, "Beyond", "I");
+    AddTaxRate(rates, 8, "Last", "F");
     AddTaxRate(rates, 0, "Nothing", "F");
     AddTaxRate(rates, 5, "Odd", "X");
     AddTaxRate(rates, 6, "", "F");
     AddTaxRate(rates, 7, "Untyped", "");
-    EXPECT_EQ((TaxTypeLetters{'P', 'i', '\0', '\0', 'X', 'F', '\0', '\0'}), rates.types);
+    EXPECT_EQ((TaxTypeLetters{'P', 'i', '\0', '\0', 'X', 'F', '\0', 'F'}), rates.types);
     EXPECT_EQ("1", rates.grid[1].seq);
     EXPECT_EQ("Sales Tax", rates.grid[1].name);
     EXPECT_EQ("Add-On", rates.grid[1].label);
@@ -38,7 +40,8 @@ TEST(TaxSetup, RatesFillTheirRowAndLetter)
     EXPECT_EQ("Unknown", rates.grid[5].label);
     EXPECT_EQ("", rates.grid[6].seq);  // a letter, but no name: the row stays blank
     EXPECT_EQ("Unknown", rates.grid[7].label);
-    for (int row : {0, 3, 4, 8})
+    EXPECT_EQ("Last", rates.grid[8].name);
+    for (int row : {0, 3, 4})
         EXPECT_EQ("", rates.grid[static_cast<size_t>(row)].name) << row;
 }
 

@@ -224,10 +224,11 @@ TEST(SetOtherOptionBoxes, KeepsCharactersFiveOnAndFillsShortValues)
 TEST(WriteTaxKeys, UpperCaseLettersAndEmptyValuesForRatesWithout)
 {
     RecordingStore store;
-    WriteTaxKeys(store, false, {'P', 'i', '\0', 'x', 'B', '\0', '\0', 'f'});
+    // The ends of the alphabet, and the characters just outside it, which stay as they are.
+    WriteTaxKeys(store, false, {'P', 'i', '\0', 'a', 'z', '`', '{', 'f'});
     EXPECT_TRUE(SameSequence({"write POSTING/TAX_OR_VAT=0", "write POSTING/TAXTYPE1=P", "write POSTING/TAXTYPE2=I",
-                              "write POSTING/TAXTYPE3=", "write POSTING/TAXTYPE4=X", "write POSTING/TAXTYPE5=B",
-                              "write POSTING/TAXTYPE6=", "write POSTING/TAXTYPE7=", "write POSTING/TAXTYPE8=F"},
+                              "write POSTING/TAXTYPE3=", "write POSTING/TAXTYPE4=A", "write POSTING/TAXTYPE5=Z",
+                              "write POSTING/TAXTYPE6=`", "write POSTING/TAXTYPE7={", "write POSTING/TAXTYPE8=F"},
                              store.log));
 }
 

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -111,7 +113,7 @@ RECT GetParentRect(HWND d)
 // A pixel of the label's left or right edge, on the lowest row that is on
 // the screen (the CE 3.0 dialogs rise partly above it, and their labels
 // run under the frame): CLR_INVALID when none is.
-COLORREF EdgePixel(HWND d, int id, bool right)
+COLORREF EdgePixel(HWND d, int id, bool right, int inset = 0)
 {
     HWND label = GetDlgItem(d, id);
     RECT r;
@@ -120,7 +122,7 @@ COLORREF EdgePixel(HWND d, int id, bool right)
     HDC dc = GetDC(label);
     COLORREF c = CLR_INVALID;
     for (int y = r.bottom - 3; y > 1 && c == CLR_INVALID; --y)
-        c = GetPixel(dc, right ? r.right - 1 : 0, y);
+        c = GetPixel(dc, right ? r.right - 1 - inset : inset, y);
     ReleaseDC(label, dc);
     return c;
 }
@@ -136,6 +138,50 @@ void ExpectSunken(HWND d, int id)
         EXPECT_EQ(RGB(255, 255, 255), right) << "sunken: light right";
     }
     EXPECT_FALSE(left == CLR_INVALID && right == CLR_INVALID && GetParentRect(d).top >= 0) << "nothing to see";
+    // One ring only: the column inside it is the label's paper.
+    const COLORREF inside = EdgePixel(d, id, false, 1);
+    if (inside != CLR_INVALID) {
+        EXPECT_EQ(GetSysColor(COLOR_BTNFACE), inside) << "sunken by one ring";
+    }
+}
+
+// The first and last columns where the label's text has ink, within its
+// border: {-1, -1} when it shows none.
+std::pair<int, int> InkColumns(HWND d, int id)
+{
+    HWND label = GetDlgItem(d, id);
+    RECT r;
+    GetClientRect(label, &r);
+    PaintNow(d);
+    const COLORREF paper = GetSysColor(COLOR_BTNFACE);
+    HDC dc = GetDC(label);
+    int first = -1, last = -1;
+    for (int y = 2; y < r.bottom - 2; ++y)
+        for (int x = 2; x < r.right - 2; ++x) {
+            const COLORREF c = GetPixel(dc, x, y);
+            if (c == CLR_INVALID || c == paper)
+                continue;
+            if (first < 0 || x < first)
+                first = x;
+            last = std::max(last, x);
+        }
+    ReleaseDC(label, dc);
+    return {first, last};
+}
+
+// The title's text stands in the middle of the label: as much room on its
+// left as on its right. A dialog that rose above the screen (CE 3.0) shows
+// too little of its title to tell.
+void ExpectCentredTitle(HWND d)
+{
+    if (GetParentRect(d).top < 0)
+        return;
+    RECT r;
+    GetClientRect(GetDlgItem(d, kTitle), &r);
+    const std::pair<int, int> ink = InkColumns(d, kTitle);
+    ASSERT_GE(ink.first, 0) << "the title shows its text";
+    EXPECT_LE(abs(ink.first - (r.right - 1 - ink.second)), 2)
+        << "title text from " << ink.first << " to " << ink.second << " of " << r.right;
 }
 
 void ExpectColumn(HWND list, int extra)
@@ -156,6 +202,7 @@ TEST_P(DeviceDressing, DisplayDialog)
         if (edge != CLR_INVALID) {
             EXPECT_EQ(GetSysColor(COLOR_BTNFACE), edge) << "no border";
         }
+        ExpectCentredTitle(d);
         ExpectColumn(GetDlgItem(d, kDisplayList), 450);
         Click(d, kDisplayButtons[2]);
     }});
@@ -175,6 +222,7 @@ TEST_P(DeviceDressing, ListDialog)
     DialogDriver driver({[&](HWND d) {
         ExpectButtons(d, kListButtons, buttons, 8);
         ExpectSunken(d, kTitle);
+        ExpectCentredTitle(d);
         ExpectColumn(GetDlgItem(d, kListItems), 450);
         Click(d, kListButtons[7]);
     }});
@@ -194,6 +242,7 @@ TEST_P(DeviceDressing, GuestDialog)
         EXPECT_EQ(GetDlgItem(d, kGuestButtons[0]), GetFocus()) << "the first tab stop";
         ExpectButtons(d, kGuestButtons, buttons, 7);
         ExpectSunken(d, kTitle);
+        ExpectCentredTitle(d);
         ExpectColumn(GetDlgItem(d, kGuestList), looks.columnExtra);
         SaveScreenshot(d, std::string(GetParam().name) + "_guest_dressed_" + ScreenName());
         Click(d, kGuestButtons[6]);

@@ -1,6 +1,7 @@
 // The list font's face from the registry value rilo_fontname, and face and
 // character set by locale, against the real registry of the test's prefix.
 #include "font_choice.h"
+#include "import_hook.h"
 
 #include <gtest/gtest.h>
 
@@ -73,6 +74,62 @@ TEST_F(RegistryFontName, AbsentWithoutKeyOrValue)
     RegSetValueExW(key, L"rilo_fontname_other", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"Arial"), 12);
     RegCloseKey(key);
     EXPECT_FALSE(HasRegistryFontName()) << "only another value";
+}
+
+// The registry calls of the font choice, counted on their way to the platform.
+using OpenKeyFn = LONG(WINAPI*)(HKEY, LPCWSTR, DWORD, REGSAM, PHKEY);
+using CloseKeyFn = LONG(WINAPI*)(HKEY);
+OpenKeyFn g_openKey = nullptr;
+CloseKeyFn g_closeKey = nullptr;
+int g_keysOpen = 0;
+
+LONG WINAPI CountedOpenKey(HKEY root, LPCWSTR path, DWORD options, REGSAM access, PHKEY key)
+{
+    const LONG status = g_openKey(root, path, options, access, key);
+    if (status == ERROR_SUCCESS)
+        ++g_keysOpen;
+    return status;
+}
+
+LONG WINAPI CountedCloseKey(HKEY key)
+{
+    --g_keysOpen;
+    return g_closeKey(key);
+}
+
+// Both reads, with the keys they open counted: none may stay open.
+void ReadCountingKeys()
+{
+    HMODULE advapi = GetModuleHandleW(L"advapi32.dll");
+    g_openKey = reinterpret_cast<OpenKeyFn>(reinterpret_cast<void*>(GetProcAddress(advapi, "RegOpenKeyExW")));
+    g_closeKey = reinterpret_cast<CloseKeyFn>(reinterpret_cast<void*>(GetProcAddress(advapi, "RegCloseKey")));
+    ImportHook open(GetModuleHandleW(nullptr), "advapi32.dll", "RegOpenKeyExW",
+                    reinterpret_cast<void*>(&CountedOpenKey));
+    ImportHook close(GetModuleHandleW(nullptr), "advapi32.dll", "RegCloseKey",
+                     reinterpret_cast<void*>(&CountedCloseKey));
+    ASSERT_TRUE(open.ok() && close.ok());
+    g_keysOpen = 0;
+    HasRegistryFontName();
+    GetRegistryFontName();
+    EXPECT_EQ(0, g_keysOpen);
+}
+
+TEST_F(RegistryFontName, EveryKeyOpenedIsClosedAgain)
+{
+    {
+        SCOPED_TRACE("no key");
+        ReadCountingKeys();
+    }
+    RegCloseKey(CreateKey());
+    {
+        SCOPED_TRACE("key without the value");
+        ReadCountingKeys();
+    }
+    SetFace(L"Tahoma");
+    {
+        SCOPED_TRACE("value present");
+        ReadCountingKeys();
+    }
 }
 
 TEST_F(RegistryFontName, PresentValueIsReadAfreshEachTime)

@@ -11,6 +11,21 @@ namespace {
 constexpr int kList = 1045, kTitle = 1026, kIcon = 1031, kMessage = 1033, kLocator = 1011, kExit = 1035;
 constexpr int kFunctions[6] = {1015, 1016, 1017, 1018, 1019, 1020};
 
+// How many pixels of the window's client area have exactly this colour.
+int PixelsOf(HWND window, COLORREF colour)
+{
+    PaintNow(GetAncestor(window, GA_ROOT));
+    RECT r;
+    GetClientRect(window, &r);
+    HDC dc = GetDC(window);
+    int n = 0;
+    for (int y = 0; y < r.bottom; ++y)
+        for (int x = 0; x < r.right; ++x)
+            n += GetPixel(dc, x, y) == colour;
+    ReleaseDC(window, dc);
+    return n;
+}
+
 class GuestDialog : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_exports.ok()); }
@@ -141,6 +156,17 @@ TEST_F(GuestDialog, ColoursOfHeadingRowAndButtons)
         RECT h;
         GetClientRect(header, &h);
         EXPECT_EQ(RGB(255, 255, 0), PixelOf(header, h.right - 5, h.bottom / 2));
+
+        // The indicators: white paper, the message in blue, the locator in dark green.
+        const struct {
+            int id;
+            COLORREF ink;
+        } indicators[] = {{kMessage, RGB(0, 0, 255)}, {kLocator, RGB(0, 100, 0)}};
+        for (const auto& indicator : indicators) {
+            HWND label = GetDlgItem(d, indicator.id);
+            EXPECT_EQ(RGB(255, 255, 255), PixelOf(label, 0, 0)) << indicator.id;
+            EXPECT_GT(PixelsOf(label, indicator.ink), 10) << indicator.id << " ink";
+        }
 
         // A rounded face: grey inside, the corner outside the rounding grey too.
         HWND exit = GetDlgItem(d, kExit);

@@ -168,6 +168,40 @@ TEST_F(IconButton, IconWithoutCaptionIsCentred)
     EXPECT_LT(right, (kW + 32) / 2);
 }
 
+// Beside a caption the icon stands 6 pixels from its edge of the button,
+// halfway down with the odd pixel above it.
+TEST_F(IconButton, IconBesideACaptionSixFromItsEdge)
+{
+    m_button.m_iconId = 170;
+    m_button.m_iconWidth = 32;
+    m_button.m_iconHeight = 31; // (40 - 31 + 1) / 2 = 5, not 4
+    HICON icon = static_cast<HICON>(LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(170), IMAGE_ICON, 0, 0, 0));
+    ASSERT_NE(nullptr, icon);
+    HDC expected = CreateCompatibleDC(m_dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(m_dc, kW, kH);
+    HGDIOBJ old = SelectObject(expected, bitmap);
+    for (const BYTE right : {0, 1}) {
+        SCOPED_TRACE(right ? "icon on the right" : "icon on the left");
+        m_button.m_iconOnRight = right;
+        Draw(L" ", 0); // a caption without ink
+        const int x = right ? kW - 32 - 6 : 6, y = (kH - 31 + 1) / 2;
+        const RECT band = {x - 2, 2, x + 34, kH - 2};
+        HBRUSH face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+        FillRect(expected, &band, face);
+        DeleteObject(face);
+        DrawIconEx(expected, x, y, icon, 32, 31, 0, nullptr, DI_NORMAL);
+        int differing = 0;
+        for (int row = band.top; row < band.bottom; ++row)
+            for (int column = band.left; column < band.right; ++column)
+                differing += GetPixel(m_dc, column, row) != GetPixel(expected, column, row);
+        EXPECT_EQ(0, differing) << "the icon at (" << x << ", " << y << ")";
+    }
+    SelectObject(expected, old);
+    DeleteObject(bitmap);
+    DeleteDC(expected);
+    DestroyIcon(icon);
+}
+
 } // namespace
 
 namespace {

@@ -227,6 +227,23 @@ TEST_F(ButtonCaption, BlockIsMeasuredAsAWholeAndPlacedByAlignment)
     }
 }
 
+// Bold is the flag 1 alone: any other value gives the normal weight.
+TEST_F(ButtonCaption, BoldOnlyForTheFlagOne)
+{
+    m_button.SetText(L"Exit");
+    for (const BYTE bold : {0, 1, 2, 255}) {
+        SCOPED_TRACE(testing::Message() << "bold flag " << int(bold));
+        m_button.SetFont(L"Arial", m_height, bold, 0, 0);
+        HFONT font = CreateFontW(m_height, 0, 0, 0, bold == 1 ? FW_BOLD : FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0,
+                                 0, L"Arial");
+        const RECT expected = Pixels::OfText(kW, kH, kFace, kBlue, font, L"Exit", RECT{1, 0, kW - 1, kH},
+                                             DT_WORDBREAK | DT_LEFT)
+                                  .InkBox(kBlue, kFace, kInside);
+        DeleteObject(font);
+        EXPECT_EQ(expected, Paint().InkBox(kBlue, kFace, kInside));
+    }
+}
+
 TEST_F(ButtonCaption, HorizontalAlignmentOutsideTheTableDrawsNoCaption)
 {
     m_button.SetText(L"Exit");

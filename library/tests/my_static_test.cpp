@@ -114,6 +114,23 @@ TEST_F(MyStaticPaint, TextStaysOnOneLineCentredVertically)
     EXPECT_LE(std::abs((ink.top + ink.bottom) - kH), 6) << "about the middle of the label";
 }
 
+// Bold is the flag 1 alone: any other value gives the normal weight.
+TEST_F(MyStaticPaint, BoldOnlyForTheFlagOne)
+{
+    const std::wstring text = L"Room 0412";
+    const RECT all = {0, 0, kW, kH};
+    for (const BYTE bold : {0, 1, 2, 255}) {
+        SCOPED_TRACE(testing::Message() << "bold flag " << int(bold));
+        m_label.SetFont(L"Arial", 18, bold, 0, 0, 0, 0);
+        HFONT font = CreateFontW(18, 0, 0, 0, bold == 1 ? FW_BOLD : FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial");
+        const RECT expected = Pixels::OfText(kW, kH, kPaper, kInk, font, text, RECT{1, 1, kW - 1, kH - 1},
+                                             DT_SINGLELINE | DT_VCENTER | DT_LEFT)
+                                  .InkBox(kInk, kPaper, all);
+        DeleteObject(font);
+        EXPECT_EQ(expected, Paint(text.c_str()).InkBox(kInk, kPaper, all));
+    }
+}
+
 TEST_F(MyStaticPaint, EmptyTextPaintsBackgroundAndBorderOnly)
 {
     m_label.SetBorder(1, 2);

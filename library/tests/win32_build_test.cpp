@@ -73,6 +73,18 @@ struct BeepCounter {
                     reinterpret_cast<void*>(&CountBeep)};
 };
 
+// The heading of a list's column.
+std::wstring ColumnHeading(HWND list, int column)
+{
+    wchar_t text[64] = L"";
+    LVCOLUMNW c = {};
+    c.mask = LVCF_TEXT;
+    c.pszText = text;
+    c.cchTextMax = 64;
+    SendMessageW(list, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&c));
+    return text;
+}
+
 RECT WindowRectOf(HWND w)
 {
     RECT r;
@@ -343,7 +355,14 @@ TEST_F(Win32Dialogs, ListColumns)
         SendMessageW(list, LVM_GETITEMTEXTW, 1, reinterpret_cast<LPARAM>(&item));
         EXPECT_EQ(std::wstring(L"Card"), text);
         EXPECT_EQ(L"", ItemText(list, 1)) << "column 0 stays empty";
+        EXPECT_EQ(L"", ColumnHeading(list, 0));
+        EXPECT_EQ(L"Tender Media", ColumnHeading(list, 1));
         Click(d, kLAbort);
+    }});
+    Display("Room", 1, {[](HWND d) {
+        HWND list = GetDlgItem(d, kDList);
+        EXPECT_EQ(L" ", ColumnHeading(list, 0)) << "one space";
+        Click(d, kDBack);
     }});
 }
 
